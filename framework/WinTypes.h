@@ -1,0 +1,148 @@
+// Scalar names and records of the Windows programming model that the rest of
+// Mosk is written in terms of. Only what the program uses is here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+typedef int BOOL;
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
+
+typedef unsigned char BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef unsigned int UINT;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+typedef DWORD COLORREF;
+typedef void* HWND;
+typedef const char* LPCTSTR;
+typedef char* LPTSTR;
+typedef void* POSITION;
+
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
+{
+    return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
+}
+constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+
+constexpr LONG FW_NORMAL = 400;
+constexpr LONG FW_BOLD = 700;
+constexpr int LF_FACESIZE = 32;
+
+// Character format record of the rich-edit control (version 1 layout).
+constexpr DWORD CFM_BOLD = 0x00000001;
+constexpr DWORD CFM_ITALIC = 0x00000002;
+constexpr DWORD CFM_UNDERLINE = 0x00000004;
+constexpr DWORD CFM_STRIKEOUT = 0x00000008;
+constexpr DWORD CFM_PROTECTED = 0x00000010;
+constexpr DWORD CFM_SIZE = 0x80000000;
+constexpr DWORD CFM_COLOR = 0x40000000;
+constexpr DWORD CFM_FACE = 0x20000000;
+constexpr DWORD CFM_OFFSET = 0x10000000;
+constexpr DWORD CFM_CHARSET = 0x08000000;
+
+constexpr DWORD CFE_BOLD = 0x0001;
+constexpr DWORD CFE_ITALIC = 0x0002;
+constexpr DWORD CFE_UNDERLINE = 0x0004;
+constexpr DWORD CFE_STRIKEOUT = 0x0008;
+constexpr DWORD CFE_PROTECTED = 0x0010;
+constexpr DWORD CFE_AUTOCOLOR = 0x40000000;
+
+struct CHARFORMAT {
+    UINT cbSize;
+    DWORD dwMask;
+    DWORD dwEffects;
+    LONG yHeight;   // twips
+    LONG yOffset;
+    COLORREF crTextColor;
+    BYTE bCharSet;
+    BYTE bPitchAndFamily;
+    char szFaceName[LF_FACESIZE];
+};
+
+struct LOGFONT {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    char lfFaceName[LF_FACESIZE];
+};
+
+// Message-box styles and answers (AfxMessageBox style).
+constexpr UINT MB_OK = 0x0000;
+constexpr UINT MB_OKCANCEL = 0x0001;
+constexpr UINT MB_ABORTRETRYIGNORE = 0x0002;
+constexpr UINT MB_YESNOCANCEL = 0x0003;
+constexpr UINT MB_YESNO = 0x0004;
+constexpr UINT MB_RETRYCANCEL = 0x0005;
+constexpr UINT MB_TYPEMASK = 0x000F;
+constexpr UINT MB_ICONHAND = 0x0010;
+constexpr UINT MB_ICONSTOP = MB_ICONHAND;
+constexpr UINT MB_ICONERROR = MB_ICONHAND;
+constexpr UINT MB_ICONQUESTION = 0x0020;
+constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
+constexpr UINT MB_ICONASTERISK = 0x0040;
+constexpr UINT MB_ICONINFORMATION = MB_ICONASTERISK;
+constexpr UINT MB_ICONMASK = 0x00F0;
+constexpr UINT MB_DEFBUTTON1 = 0x0000;
+constexpr UINT MB_DEFBUTTON2 = 0x0100;
+constexpr UINT MB_DEFBUTTON3 = 0x0200;
+constexpr UINT MB_DEFMASK = 0x0F00;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDABORT = 3;
+constexpr int IDRETRY = 4;
+constexpr int IDIGNORE = 5;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+// Stream-in / stream-out of the rich-edit control. The control offers a
+// transfer buffer of cb bytes; the callback fills it (stream-in) or consumes
+// it (stream-out), stores the byte count in *pcb and returns 0 to go on.
+// A count of 0 on stream-in ends the stream; a non-zero result aborts it and
+// is stored in dwError.
+typedef uintptr_t DWORD_PTR;
+typedef BYTE* LPBYTE;
+typedef DWORD (*EDITSTREAMCALLBACK)(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb);
+struct EDITSTREAM {
+    DWORD_PTR dwCookie;
+    DWORD dwError;
+    EDITSTREAMCALLBACK pfnCallback;
+};
+constexpr UINT SF_TEXT = 0x0001;
+constexpr UINT SF_RTF = 0x0002;
+constexpr UINT SFF_SELECTION = 0x8000;
+
+struct CHARRANGE {
+    LONG cpMin;
+    LONG cpMax;
+};
+struct FINDTEXTEX {
+    CHARRANGE chrg;
+    const char* lpstrText;
+    CHARRANGE chrgText;
+};
+constexpr DWORD FR_DOWN = 0x00000001;
+constexpr DWORD FR_WHOLEWORD = 0x00000002;
+constexpr DWORD FR_MATCHCASE = 0x00000004;

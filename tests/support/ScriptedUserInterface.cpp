@@ -1,0 +1,48 @@
+#include "ScriptedUserInterface.h"
+
+CScriptedUserInterface::CScriptedUserInterface()
+    : m_pPrevious(CUserInterface::Install(this))
+{
+}
+
+CScriptedUserInterface::~CScriptedUserInterface()
+{
+    CUserInterface::Install(m_pPrevious);
+}
+
+int CScriptedUserInterface::MessageBox(const char* pszText, UINT nType)
+{
+    m_shown.push_back({CString(pszText), nType});
+    if (m_answers.empty())
+        return DefaultAnswer(nType);
+    int nAnswer = m_answers.front();
+    m_answers.pop_front();
+    return nAnswer;
+}
+
+BOOL CScriptedUserInterface::SetClipboardText(const char* pszText)
+{
+    if (m_bClipboardFails)
+        return FALSE;
+    m_strClipboard = pszText;
+    m_bClipboardHasText = true;
+    return TRUE;
+}
+
+BOOL CScriptedUserInterface::GetClipboardText(CString& strText)
+{
+    if (m_bClipboardFails || !m_bClipboardHasText)
+        return FALSE;
+    strText = m_strClipboard;
+    return TRUE;
+}
+
+void CScriptedUserInterface::SetStatusText(const char* pszText)
+{
+    m_statusTexts.emplace_back(pszText);
+}
+
+void CScriptedUserInterface::SetWaitCursor(BOOL bWait)
+{
+    m_nWaitDepth += bWait ? 1 : -1;
+}
