@@ -1,0 +1,14 @@
+// CCPPDataTypesText: the "Datatypes" text format, stored under the settings section "Datatypes".
+#pragma once
+
+#include "TextFormat.h"
+
+class CCPPDataTypesText : public CTextFormat {
+public:
+    BOOL LoadProfile() override { return LoadFromSection("Datatypes", 192, 0, 0, 0); }
+    BOOL SaveProfile() override { return SaveToSection("Datatypes"); }
+    const char* GetFormatName() override { return "Datatypes"; }
+
+protected:
+    int GetAdjustChannel() override { return 2; }
+};

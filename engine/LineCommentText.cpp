@@ -1,0 +1,6 @@
+#include "LineCommentText.h"
+
+int CLineCommentText::IsEndOfPattern(const char* pText, int nPosition, int)
+{
+    return (pText[nPosition] == '\r' || pText[nPosition] == '\n') ? 1 : 0;
+}

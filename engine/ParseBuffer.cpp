@@ -1,0 +1,191 @@
+#include "ParseBuffer.h"
+
+#include "ConvertData.h"
+#include "Keywords.h"
+#include "NormalText.h"
+#include "StreamBuffer.h"
+#include "String.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool IsLineEnd(char ch)
+{
+    return ch == '\r' || ch == '\n';
+}
+
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// The word being collected: it ends at a delimiter, a pattern or a line end.
+struct CWordState {
+    BOOL bInWord = FALSE;
+    int nLength = 0;
+    BOOL bEscape = FALSE;   // holds a character the sink writes escaped
+    BOOL bNumber = TRUE;    // digits and full stops so far
+};
+
+} // namespace
+
+CParseBuffer::CParseBuffer(CStreamBuffer* pStreamBuffer)
+    : m_pStreamBuffer(pStreamBuffer), m_pFormat(nullptr), m_nPos(0)
+{
+}
+
+void CParseBuffer::ParseBuffer(CConvertData* pData)
+{
+    const char* pText = m_pStreamBuffer->GetBuffer();
+    const long lLength = m_pStreamBuffer->GetLength();
+    const int nLength = static_cast<int>(lLength);
+
+    if (pData->GetBufferPos() == 0) {
+        CString strHeader("{\\rtf1\\ansi\\deff0{\\colortbl");
+        int nIndex = 0;
+        pData->AppendColorTable(strHeader, nIndex);
+        strHeader += "}";
+        if (!pData->BufferInit(strHeader))
+            return;
+        if (!pData->AppendControl(pData->GetNormalTextFormatCode()))
+            return;
+    }
+    if (pData->GetBufferPos() == lLength) {
+        if (pData->BufferEnd("}"))
+            pData->SetBufferPos(lLength + 1);
+        return;
+    }
+
+    m_pFormat = pData->GetFormat();
+    m_nPos = static_cast<int>(pData->GetBufferPos());
+    CWordState word;
+    auto finishWord = [&]() -> BOOL {
+        if (!word.bInWord)
+            return TRUE;
+        BOOL bOk = CheckKeyword(pData, 1, m_nPos - word.nLength, word.nLength, word.bEscape, word.bNumber);
+        word = CWordState();
+        return bOk;
+    };
+
+    while (m_nPos < nLength) {
+        char ch = pText[m_nPos];
+        if (IsLineEnd(ch)) {
+            if (!finishWord())
+                return;
+            if (!pData->CommitLine(TRUE))
+                return;
+            if (ch == '\r' && m_nPos + 1 < nLength && pText[m_nPos + 1] == '\n')
+                ++m_nPos;
+            pData->SetFormat(m_pFormat);
+            pData->SetBufferPos(m_nPos + 1);
+        } else if (m_pFormat->IsPattern()) {
+            if (!AddToBufferEOPattern(pData))
+                return;
+            if (!m_pFormat->IsPattern() && !pData->AppendControl(pData->GetNormalTextFormatCode()))
+                return;
+        } else {
+            m_pFormat = pData->IsPatternStart(pText, m_nPos, nLength);
+            if (m_pFormat->IsPattern()) {
+                if (!finishWord())
+                    return;
+                if (!AddToBufferEOPattern(pData))
+                    return;
+                if (!m_pFormat->IsPattern() && !pData->AppendControl(pData->GetNormalTextFormatCode()))
+                    return;
+            } else if (pData->IsDelimiter(ch, m_nPos, word.bNumber)) {
+                if (!finishWord())
+                    return;
+                if (!pData->AppendData(ch))
+                    return;
+            } else {
+                word.bInWord = TRUE;
+                ++word.nLength;
+                if (word.bNumber && !IsDigit(ch) && ch != '.')
+                    word.bNumber = FALSE;
+                if (ch == '.' && word.nLength == 1)
+                    word.bNumber = FALSE;
+                if (IsDigit(ch) || ch == ' ' || ch == '\\' || ch == '{' || ch == '}')
+                    word.bEscape = TRUE;
+            }
+        }
+        ++m_nPos;
+    }
+
+    if (m_nPos == nLength) {
+        if (!finishWord())
+            return;
+        if (!pData->CommitLine(FALSE))
+            return;
+        if (!pData->BufferEnd("}"))
+            return;
+        pData->SetFormat(m_pFormat);
+        pData->SetBufferPos(lLength + 1);
+    }
+}
+
+BOOL CParseBuffer::CheckKeyword(CConvertData* pData, unsigned long nKey, int nStart, int nLength, BOOL bEscape,
+                                BOOL bNumber)
+{
+    const char* pText = m_pStreamBuffer->GetBuffer();
+    // The sink may change its copy (HTML lower-cases it); short words stay on the stack.
+    char szShort[64];
+    std::string strLong;
+    char* pszWord = szShort;
+    if (nLength >= static_cast<int>(sizeof(szShort))) {
+        strLong.assign(pText + nStart, static_cast<size_t>(nLength));
+        pszWord = strLong.data();
+    } else {
+        std::memcpy(szShort, pText + nStart, static_cast<size_t>(nLength));
+        szShort[nLength] = '\0';
+    }
+    CKeywords* pKeywords = pData->IsKeyword(pszWord, nStart, nKey, bNumber);
+    CTextFormat* pFormat = pKeywords ? pKeywords->GetTextFormat() : nullptr;
+    if (nLength <= CKeywords::m_nMaxSize && pFormat) {
+        return pData->AppendControl(pData->GetNormalTextFormatCode())
+            && AddToBuffer(pData, nStart, nLength, pFormat, bEscape)
+            && pData->AppendControl(pData->GetNormalTextFormatCode());
+    }
+    return AddToBuffer(pData, nStart, nLength, pData->GetNormalText(), bEscape);
+}
+
+BOOL CParseBuffer::AddToBuffer(CConvertData* pData, int nStart, int nLength, CTextFormat* pFormat, BOOL bEscape)
+{
+    const char* pText = m_pStreamBuffer->GetBuffer();
+    if (!pData->AppendControl(pFormat->GetFormatCode()))
+        return FALSE;
+    return bEscape ? pData->AppendData(pText + nStart, nLength) : pData->AppendDataNoParse(pText + nStart, nLength);
+}
+
+BOOL CParseBuffer::AddToBufferEOPattern(CConvertData* pData)
+{
+    const char* pText = m_pStreamBuffer->GetBuffer();
+    const int nLength = static_cast<int>(m_pStreamBuffer->GetLength());
+    if (!pData->AppendControl(m_pFormat->GetFormatCode()))
+        return FALSE;
+    int nHandled = 0;
+    while (m_nPos < nLength) {
+        int nEnd = pData->IsEndOfPattern(m_pFormat, pText, m_nPos, nLength);
+        if (nEnd > 0 && (!m_pFormat->IsEndPatternSameAsBeginPattern() || nHandled > 0)) {
+            for (int i = 0; i < nEnd; ++i)
+                if (!pData->AppendData(pText[m_nPos + i]))
+                    return FALSE;
+            m_nPos += nEnd - 1;
+            m_pFormat = pData->GetNormalText();
+            if (IsLineEnd(pText[m_nPos]))
+                --m_nPos;
+            return TRUE;
+        }
+        if (IsLineEnd(pText[m_nPos])) {
+            --m_nPos;
+            return TRUE;
+        }
+        if (!pData->AppendData(pText[m_nPos]))
+            return FALSE;
+        ++m_nPos;
+        ++nHandled;
+    }
+    --m_nPos;
+    return TRUE;
+}

@@ -1,0 +1,38 @@
+// mosk-tool: the command-line companion of Mosk.
+#include "RtfCommand.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct CCommandEntry {
+    const char* pszName;
+    int (*pfnRun)(int argc, char** argv);
+    const char* pszUsage;
+};
+
+const CCommandEntry s_commands[] = {
+    {"rtf", &CRtfCommand::Run, "rtf FILE         the coloured rich text the editor receives for FILE"},
+};
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: mosk-tool COMMAND ARGS...\n");
+    for (const CCommandEntry& entry : s_commands)
+        std::fprintf(stderr, "  %s\n", entry.pszUsage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage();
+    for (const CCommandEntry& entry : s_commands)
+        if (std::strcmp(argv[1], entry.pszName) == 0)
+            return entry.pfnRun(argc - 2, argv + 2);
+    std::fprintf(stderr, "mosk-tool: unknown command %s\n", argv[1]);
+    return Usage();
+}
