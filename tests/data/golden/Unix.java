@@ -1,0 +1,3 @@
+class Unix {
+  int a; // lf only
+}
