@@ -1,5 +1,7 @@
 #include "TinctoView.h"
 
+#include "Archive.h"
+#include "ArchiveException.h"
 #include "ParseBuffer.h"
 #include "StreamBuffer.h"
 #include "StreamInData.h"
@@ -107,7 +109,18 @@ DWORD CTinctoView::EditStreamCallBack(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb
     CEditStreamCookie* pCookie = reinterpret_cast<CEditStreamCookie*>(dwCookie);
     *pcb = 0;
     try {
+        CArchive* pArchive = pCookie->m_pArchive;
+        if (pArchive && pArchive->IsStoring()) {
+            // Saving: the control hands over its plain text, which goes to the archive.
+            pArchive->Write(pbBuff, static_cast<size_t>(cb));
+            *pcb = cb;
+            return 0;
+        }
         return RunSink(pCookie->m_pData, pbBuff, cb, pcb);
+    } catch (const CArchiveException& e) {
+        pCookie->m_dwError = static_cast<DWORD>(e.m_cause);
+        *pcb = 0;
+        return 1;
     } catch (...) {
         pCookie->m_dwError = 1;
         *pcb = 0;

@@ -1,3 +1,4 @@
+#include "Archive.h"
 #include "RichTextExport.h"
 #include "StreamInData.h"
 #include "TinctoView.h"
@@ -123,4 +124,16 @@ TEST_F(StreamInDataTest, EachTransferEndsAtALineBoundary)
     }
     view.EndTransfer();
     EXPECT_EQ(strAll, Export(strText));
+}
+
+TEST_F(StreamInDataTest, StoringArchiveReceivesTheOfferedBytes)
+{
+    CArchive archive;  // storing
+    CEditStreamCookie cookie{&archive, nullptr, 0};
+    BYTE bytes[] = {'a', '\r', '\n', 'b'};
+    LONG lCount = -1;
+    EXPECT_EQ(CTinctoView::EditStreamCallBack(reinterpret_cast<DWORD_PTR>(&cookie), bytes, 4, &lCount), 0u);
+    EXPECT_EQ(lCount, 4);
+    EXPECT_EQ(archive.GetData(), std::string("a\r\nb"));
+    EXPECT_EQ(cookie.m_dwError, 0u);
 }
