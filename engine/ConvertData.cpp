@@ -38,6 +38,14 @@ BOOL CConvertData::BufferInit(const char*) { return TRUE; }
 BOOL CConvertData::BufferEnd(const char*) { return TRUE; }
 BOOL CConvertData::AppendData(char) { return TRUE; }
 BOOL CConvertData::AppendData(const char*, int) { return TRUE; }
+BOOL CConvertData::AppendDataRun(const char* pText, int nCount)
+{
+    for (int i = 0; i < nCount; ++i)
+        if (!AppendData(pText[i]))
+            return FALSE;
+    return TRUE;
+}
+
 BOOL CConvertData::AppendDataNoParse(const char*, int) { return TRUE; }
 BOOL CConvertData::AppendControl(const char*) { return TRUE; }
 BOOL CConvertData::CommitLine(BOOL) { return TRUE; }

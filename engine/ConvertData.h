@@ -42,6 +42,9 @@ public:
     virtual BOOL BufferEnd(const char* pszTrailer);
     virtual BOOL AppendData(char ch);
     virtual BOOL AppendData(const char* pText, int nCount);
+    // The same as AppendData(char) for each of the nCount characters in turn;
+    // lets a sink write a run of comment or string text in one call.
+    virtual BOOL AppendDataRun(const char* pText, int nCount);
     virtual BOOL AppendDataNoParse(const char* pText, int nCount);
     virtual BOOL AppendControl(const char* pszControl);
     // Ends the line in progress; bLineBreak: the text had a line end there.

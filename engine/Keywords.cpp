@@ -2,6 +2,8 @@
 
 #include "Language.h"
 
+#include <algorithm>
+
 CKeywords::CKeywords()
     : m_WordList(10), m_pLanguage(nullptr)
 {
@@ -27,7 +29,13 @@ BOOL CKeywords::IsKeyword(unsigned long nKey)
 
 BOOL CKeywords::IsKeyword(const char* pszWord)
 {
-    return m_index.find(std::string_view(pszWord)) != m_index.end();
+    unsigned char ch = static_cast<unsigned char>(pszWord[0]);
+    if (!((m_firstChars[ch >> 6] >> (ch & 63)) & 1))
+        return FALSE;
+    std::string_view word(pszWord);
+    if (word.size() < m_nShortest || word.size() > m_nLongest)
+        return FALSE;
+    return m_index.find(word) != m_index.end();
 }
 
 void CKeywords::LoadKeywords()
@@ -40,6 +48,11 @@ BOOL CKeywords::AddWord(const char* pszWord)
         return FALSE;
     m_WordList.AddTail(pszWord);
     m_index.emplace(pszWord);
+    unsigned char ch = static_cast<unsigned char>(pszWord[0]);
+    m_firstChars[ch >> 6] |= uint64_t(1) << (ch & 63);
+    size_t nLength = std::string_view(pszWord).size();
+    m_nShortest = std::min(m_nShortest, nLength);
+    m_nLongest = std::max(m_nLongest, nLength);
     DWORD dwKey = 0;
     if (m_pLanguage) {
         for (int i = 0; pszWord[i]; ++i)

@@ -5,6 +5,7 @@
 #include "DWordArray.h"
 #include "StringList.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -54,6 +55,10 @@ private:
         using is_transparent = void;
         size_t operator()(std::string_view sv) const { return std::hash<std::string_view>()(sv); }
     };
-    // Hash index over m_WordList so the tokenizer's per-word lookups are O(1).
+    // Hash index over m_WordList so the tokenizer's per-word lookups are O(1),
+    // with a quick rejection by first character and length before hashing.
     std::unordered_set<std::string, CViewHash, std::equal_to<>> m_index;
+    uint64_t m_firstChars[4] = {0, 0, 0, 0};
+    size_t m_nShortest = ~size_t(0);
+    size_t m_nLongest = 0;
 };

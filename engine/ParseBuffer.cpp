@@ -60,6 +60,8 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
 
     m_pFormat = pData->GetFormat();
     m_nPos = static_cast<int>(pData->GetBufferPos());
+    // Whether m_pFormat is a pattern, asked once each time the format changes.
+    BOOL bPattern = m_pFormat->IsPattern();
     CWordState word;
     auto finishWord = [&]() -> BOOL {
         if (!word.bInWord)
@@ -80,19 +82,22 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
                 ++m_nPos;
             pData->SetFormat(m_pFormat);
             pData->SetBufferPos(m_nPos + 1);
-        } else if (m_pFormat->IsPattern()) {
+        } else if (bPattern) {
             if (!AddToBufferEOPattern(pData))
                 return;
-            if (!m_pFormat->IsPattern() && !pData->AppendControl(pData->GetNormalTextFormatCode()))
+            bPattern = m_pFormat->IsPattern();
+            if (!bPattern && !pData->AppendControl(pData->GetNormalTextFormatCode()))
                 return;
         } else {
             m_pFormat = pData->IsPatternStart(pText, m_nPos, nLength);
-            if (m_pFormat->IsPattern()) {
+            bPattern = m_pFormat->IsPattern();
+            if (bPattern) {
                 if (!finishWord())
                     return;
                 if (!AddToBufferEOPattern(pData))
                     return;
-                if (!m_pFormat->IsPattern() && !pData->AppendControl(pData->GetNormalTextFormatCode()))
+                bPattern = m_pFormat->IsPattern();
+                if (!bPattern && !pData->AppendControl(pData->GetNormalTextFormatCode()))
                     return;
             } else if (pData->IsDelimiter(ch, m_nPos, word.bNumber)) {
                 if (!finishWord())
@@ -164,13 +169,16 @@ BOOL CParseBuffer::AddToBufferEOPattern(CConvertData* pData)
     const int nLength = static_cast<int>(m_pStreamBuffer->GetLength());
     if (!pData->AppendControl(m_pFormat->GetFormatCode()))
         return FALSE;
+    // The body is handed over in runs: every character up to the end mark or
+    // the line end, then the end mark itself.
     int nHandled = 0;
+    int nRunStart = m_nPos;
+    auto flushRun = [&]() { return m_nPos == nRunStart || pData->AppendDataRun(pText + nRunStart, m_nPos - nRunStart); };
     while (m_nPos < nLength) {
         int nEnd = pData->IsEndOfPattern(m_pFormat, pText, m_nPos, nLength);
-        if (nEnd > 0 && (!m_pFormat->IsEndPatternSameAsBeginPattern() || nHandled > 0)) {
-            for (int i = 0; i < nEnd; ++i)
-                if (!pData->AppendData(pText[m_nPos + i]))
-                    return FALSE;
+        if (nEnd > 0 && (nHandled > 0 || !m_pFormat->IsEndPatternSameAsBeginPattern())) {
+            if (!flushRun() || !pData->AppendDataRun(pText + m_nPos, nEnd))
+                return FALSE;
             m_nPos += nEnd - 1;
             m_pFormat = pData->GetNormalText();
             if (IsLineEnd(pText[m_nPos]))
@@ -178,14 +186,16 @@ BOOL CParseBuffer::AddToBufferEOPattern(CConvertData* pData)
             return TRUE;
         }
         if (IsLineEnd(pText[m_nPos])) {
+            if (!flushRun())
+                return FALSE;
             --m_nPos;
             return TRUE;
         }
-        if (!pData->AppendData(pText[m_nPos]))
-            return FALSE;
         ++m_nPos;
         ++nHandled;
     }
+    if (!flushRun())
+        return FALSE;
     --m_nPos;
     return TRUE;
 }

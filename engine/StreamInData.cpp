@@ -138,6 +138,26 @@ BOOL CStreamInData::AppendData(char ch)
     return TRUE;
 }
 
+BOOL CStreamInData::AppendDataRun(const char* pText, int nCount)
+{
+    for (int i = 0; i < nCount; ++i) {
+        char ch = pText[i];
+        bool bPrefix = NeedsEscape(ch) || (ch == '-' && NothingPending() && GetBufferPos() > 0);
+        long lNeeded = m_lRead + m_lPending + (bPrefix ? 2 : 1);
+        if (m_bDiverting || !m_strHeld.empty() || lNeeded > m_lBufferSize || m_bInEscape) {
+            if (!AppendData(ch))  // the careful path: refusal or diversion
+                return FALSE;
+            continue;
+        }
+        char* pOut = m_pStreamInBuffer + m_lRead + m_lPending;
+        if (bPrefix)
+            *pOut++ = ch == '-' ? '-' : '\\';
+        *pOut = ch;
+        m_lPending += bPrefix ? 2 : 1;
+    }
+    return TRUE;
+}
+
 BOOL CStreamInData::CommitLine(BOOL bLineBreak)
 {
     if (bLineBreak && !AppendControl("\\line"))

@@ -31,6 +31,7 @@ public:
     BOOL BufferEnd(const char* pszTrailer) override;
     BOOL AppendData(char ch) override;
     BOOL AppendData(const char* pText, int nCount) override;
+    BOOL AppendDataRun(const char* pText, int nCount) override;
     BOOL AppendDataNoParse(const char* pText, int nCount) override;
     BOOL AppendControl(const char* pszControl) override;
     BOOL CommitLine(BOOL bLineBreak) override;

@@ -1,0 +1,106 @@
+// Colouring engine throughput over the JDK's java.base sources: a plain byte
+// scan as the baseline, the tokenizer producing rich text into 4096-byte
+// transfer buffers, and loading (tokenizer plus stream-in into the control).
+// Prints MB/s of each, their ratios, and the memory the control needs to
+// hold a 5 MB text.
+#include "Corpus.h"
+#include "RichTextExport.h"
+#include "StreamInData.h"
+#include "TinctoView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+CCorpus g_corpus;
+
+// Streams one text through the tokenizer into a reused transfer buffer; returns the bytes produced.
+size_t ProduceRichText(CTinctoView& view, const std::string& strText, std::vector<BYTE>& buffer)
+{
+    view.BeginTransfer(strText.data(), static_cast<long>(strText.size()));
+    CStreamInData data(&view);
+    data.SetFormat(&CTinctoView::m_NormalTxt);
+    CEditStreamCookie cookie{nullptr, &data, 0};
+    size_t nTotal = 0;
+    for (;;) {
+        LONG lCount = 0;
+        CTinctoView::EditStreamCallBack(reinterpret_cast<DWORD_PTR>(&cookie), buffer.data(),
+                                        static_cast<LONG>(buffer.size()), &lCount);
+        if (lCount <= 0)
+            break;
+        nTotal += static_cast<size_t>(lCount);
+    }
+    view.EndTransfer();
+    return nTotal;
+}
+
+void BM_ByteScan(benchmark::State& state)
+{
+    for (auto _ : state) {
+        size_t nLines = 0;
+        for (const CCorpus::CFile& file : g_corpus.Files())
+            for (char ch : file.strText)
+                nLines += ch == '\n';
+        benchmark::DoNotOptimize(nLines);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * g_corpus.TotalBytes()));
+}
+
+void BM_RichText(benchmark::State& state)
+{
+    CTinctoView view;
+    view.SetPathName("A.java");
+    std::vector<BYTE> buffer(4096);
+    size_t nOut = 0;
+    for (auto _ : state) {
+        for (const CCorpus::CFile& file : g_corpus.Files())
+            nOut += ProduceRichText(view, file.strText, buffer);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * g_corpus.TotalBytes()));
+    state.counters["rtf_per_text"] = static_cast<double>(nOut) / static_cast<double>(state.iterations() * g_corpus.TotalBytes());
+}
+
+class CSummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            auto it = run.counters.find("bytes_per_second");
+            if (it != run.counters.end())
+                m_mbPerSecond[run.run_name.function_name] = it->second.value / 1e6;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> m_mbPerSecond;
+};
+
+} // namespace
+
+BENCHMARK(BM_ByteScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RichText)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    std::string strFolder = CCorpus::DefaultFolder();
+    if (!g_corpus.Load(strFolder, ".java")) {
+        std::fprintf(stderr, "engine_bench: no Java sources under %s (set MOSK_BENCH_CORPUS)\n", strFolder.c_str());
+        return 1;
+    }
+    std::printf("corpus: %s, %zu files, %.1f MB\n", strFolder.c_str(), g_corpus.Files().size(),
+                static_cast<double>(g_corpus.TotalBytes()) / 1e6);
+    CTinctoView::Init(RGB(255, 255, 255), 100);
+    benchmark::Initialize(&argc, argv);
+    CSummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    double dScan = reporter.m_mbPerSecond["BM_ByteScan"];
+    double dRich = reporter.m_mbPerSecond["BM_RichText"];
+    std::printf("\nbyte scan     %8.1f MB/s\n", dScan);
+    std::printf("rich text     %8.1f MB/s  (target >= 100; %.3f of the byte scan)\n", dRich, dRich / dScan);
+    benchmark::Shutdown();
+    return 0;
+}
