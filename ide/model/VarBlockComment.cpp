@@ -1,0 +1,3 @@
+#include "VarBlockComment.h"
+
+MOSK_IMPLEMENT_SERIAL(CVarBlockComment, CVarPattern, 1)

@@ -1,0 +1,3 @@
+#include "VarCodeBlock.h"
+
+MOSK_IMPLEMENT_DYNAMIC(CVarCodeBlock, CVarObject)

@@ -1,0 +1,14 @@
+// CVarCodeBlock: an initialiser block in braces met in a class or interface
+// body. Kept only while parsing; never written to an archive.
+#pragma once
+
+#include "VarObject.h"
+
+class CVarCodeBlock : public CVarObject {
+    MOSK_DECLARE_DYNAMIC(CVarCodeBlock)
+public:
+    CVarCodeBlock() = default;
+    explicit CVarCodeBlock(int nStartLine) : CVarObject("", nStartLine) {}
+
+    int m_nBraceDepth = 0;  // braces open inside the block
+};

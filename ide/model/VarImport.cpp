@@ -1,0 +1,3 @@
+#include "VarImport.h"
+
+MOSK_IMPLEMENT_SERIAL(CVarImport, CVarObject, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)

@@ -1,0 +1,3 @@
+#include "VarInnerInterface.h"
+
+MOSK_IMPLEMENT_SERIAL(CVarInnerInterface, CVarInterface, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)

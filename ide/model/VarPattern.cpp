@@ -1,0 +1,3 @@
+#include "VarPattern.h"
+
+MOSK_IMPLEMENT_SERIAL(CVarPattern, CVarObject, 1)
