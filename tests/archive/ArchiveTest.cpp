@@ -224,7 +224,7 @@ TEST(ArchiveTest, StringArrayAndListRoundTrip)
     EXPECT_EQ(list2.GetTail(), "y.z");
 }
 
-TEST(ArchiveTest, ObjectTagsMatchTheClassicLayout)
+TEST(ArchiveTest, ObjectTagsAndNumbering)
 {
     CTestNode root("r");
     CTestNode* pA = root.Add(new CTestNode("a"));
