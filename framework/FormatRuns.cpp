@@ -62,7 +62,8 @@ void CFormatRuns::Insert(LONG nPos, const DWORD* pRuns, LONG nRuns)
     if (nRuns <= 0)
         return;
     if (m_seq.GetCount() == 0) {
-        Rebuild(0, 0, std::vector<DWORD>(pRuns, pRuns + nRuns));
+        // Runs collected with AppendRun are merged and item-sized already.
+        m_seq.Replace(0, 0, pRuns, nRuns);
         return;
     }
     LONG nStart;

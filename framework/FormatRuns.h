@@ -26,7 +26,9 @@ public:
     // Runs covering [nStart, nEnd), clipped to it and merged, appended to runs.
     void GetRuns(LONG nStart, LONG nEnd, std::vector<DWORD>& runs) const;
 
-    // Inserts the packed runs of pRuns (covering their lengths) at nPos.
+    // Inserts the packed runs of pRuns (covering their lengths) at nPos; they
+    // must be as AppendRun leaves them (no empty item, neighbours of one
+    // format merged as far as they fit).
     void Insert(LONG nPos, const DWORD* pRuns, LONG nRuns);
     // Inserts nLength characters of nFormat at nPos.
     void Insert(LONG nPos, LONG nLength, int nFormat);

@@ -2,7 +2,14 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+CGapBuffer::~CGapBuffer()
+{
+    std::free(m_pBuf);
+}
 
 LONG CGapBuffer::SlackFor(LONG nLength)
 {
@@ -14,31 +21,26 @@ void CGapBuffer::MoveGap(LONG nPos) const
     assert(nPos >= 0 && nPos <= GetLength());
     if (nPos == m_nGapStart)
         return;
-    char* p = m_buf.data();
     LONG nGap = m_nGapEnd - m_nGapStart;
-    if (nPos < m_nGapStart) {
-        // Bytes [nPos, gapStart) move behind the gap.
-        LONG nMove = m_nGapStart - nPos;
-        std::memmove(p + nPos + nGap, p + nPos, static_cast<size_t>(nMove));
-    } else {
-        // Bytes [gapEnd, gapEnd + (nPos - gapStart)) move in front of it.
-        LONG nMove = nPos - m_nGapStart;
-        std::memmove(p + m_nGapStart, p + m_nGapEnd, static_cast<size_t>(nMove));
-    }
+    if (nPos < m_nGapStart)
+        std::memmove(m_pBuf + nPos + nGap, m_pBuf + nPos, static_cast<size_t>(m_nGapStart - nPos));
+    else
+        std::memmove(m_pBuf + m_nGapStart, m_pBuf + m_nGapEnd, static_cast<size_t>(nPos - m_nGapStart));
     m_nGapStart = nPos;
     m_nGapEnd = nPos + nGap;
 }
 
 void CGapBuffer::Reallocate(LONG nGap)
 {
-    // The gap stays where it is and gets nGap bytes.
+    // The gap goes to the end, where realloc can grow or shrink it in place.
     LONG nLength = GetLength();
-    std::vector<char> buf(static_cast<size_t>(nLength + nGap));
-    LONG nTail = static_cast<LONG>(m_buf.size()) - m_nGapEnd;
-    std::memcpy(buf.data(), m_buf.data(), static_cast<size_t>(m_nGapStart));
-    std::memcpy(buf.data() + m_nGapStart + nGap, m_buf.data() + m_nGapEnd, static_cast<size_t>(nTail));
-    m_buf.swap(buf);
-    m_nGapEnd = m_nGapStart + nGap;
+    MoveGap(nLength);
+    char* pBuf = static_cast<char*>(std::realloc(m_pBuf, static_cast<size_t>(nLength + nGap)));
+    if (!pBuf)
+        throw std::bad_alloc();
+    m_pBuf = pBuf;
+    m_nCapacity = nLength + nGap;
+    m_nGapEnd = m_nCapacity;
 }
 
 void CGapBuffer::Copy(LONG nPos, LONG nCount, char* pDest) const
@@ -47,18 +49,20 @@ void CGapBuffer::Copy(LONG nPos, LONG nCount, char* pDest) const
     LONG nGap = m_nGapEnd - m_nGapStart;
     if (nPos < m_nGapStart) {
         LONG nFront = std::min(nCount, m_nGapStart - nPos);
-        std::memcpy(pDest, m_buf.data() + nPos, static_cast<size_t>(nFront));
+        std::memcpy(pDest, m_pBuf + nPos, static_cast<size_t>(nFront));
         pDest += nFront;
         nPos += nFront;
         nCount -= nFront;
     }
     if (nCount > 0)
-        std::memcpy(pDest, m_buf.data() + nPos + nGap, static_cast<size_t>(nCount));
+        std::memcpy(pDest, m_pBuf + nPos + nGap, static_cast<size_t>(nCount));
 }
 
 const char* CGapBuffer::GetContiguous(LONG nPos, LONG nCount) const
 {
     assert(nPos >= 0 && nCount >= 0 && nPos + nCount <= GetLength());
+    if (!m_pBuf)
+        return "";
     if (nPos < m_nGapStart && nPos + nCount > m_nGapStart) {
         // The gap splits the range: move it to whichever end is nearer.
         if (m_nGapStart - nPos < nPos + nCount - m_nGapStart)
@@ -66,11 +70,7 @@ const char* CGapBuffer::GetContiguous(LONG nPos, LONG nCount) const
         else
             MoveGap(nPos + nCount);
     }
-    if (m_buf.empty())
-        return "";
-    return nPos < m_nGapStart || (nPos == m_nGapStart && nCount == 0)
-               ? m_buf.data() + nPos
-               : m_buf.data() + nPos + (m_nGapEnd - m_nGapStart);
+    return nPos < m_nGapStart ? m_pBuf + nPos : m_pBuf + nPos + (m_nGapEnd - m_nGapStart);
 }
 
 void CGapBuffer::Insert(LONG nPos, const char* pch, LONG nCount)
@@ -78,29 +78,23 @@ void CGapBuffer::Insert(LONG nPos, const char* pch, LONG nCount)
     assert(nPos >= 0 && nPos <= GetLength() && nCount >= 0);
     if (nCount == 0)
         return;
-    MoveGap(nPos);
     if (m_nGapEnd - m_nGapStart < nCount)
         Reallocate(nCount + SlackFor(GetLength() + nCount));
-    std::memcpy(m_buf.data() + m_nGapStart, pch, static_cast<size_t>(nCount));
+    MoveGap(nPos);
+    std::memcpy(m_pBuf + m_nGapStart, pch, static_cast<size_t>(nCount));
     m_nGapStart += nCount;
 }
 
-void CGapBuffer::Adopt(std::vector<char>& text)
+void CGapBuffer::Adopt(char* pText, LONG nLength, LONG nCapacity)
 {
-    LONG nLength = static_cast<LONG>(text.size());
-    LONG nSlack = SlackFor(nLength);
-    if (text.capacity() > text.size() + static_cast<size_t>(nSlack) * 2) {
-        // Too much spare room: keep a right-sized copy instead.
-        std::vector<char> fit;
-        fit.reserve(static_cast<size_t>(nLength + nSlack));
-        fit.assign(text.begin(), text.end());
-        text.swap(fit);
-    }
-    std::vector<char>().swap(m_buf);
-    m_buf.swap(text);
-    m_buf.resize(m_buf.capacity());
+    std::free(m_pBuf);
+    m_pBuf = pText;
+    m_nCapacity = nCapacity;
     m_nGapStart = nLength;
-    m_nGapEnd = static_cast<LONG>(m_buf.size());
+    m_nGapEnd = nCapacity;
+    LONG nSlack = SlackFor(nLength);
+    if (nCapacity - nLength > 2 * nSlack)
+        Reallocate(nSlack);  // too much spare room
 }
 
 void CGapBuffer::Delete(LONG nPos, LONG nCount)
@@ -119,7 +113,9 @@ void CGapBuffer::Delete(LONG nPos, LONG nCount)
 
 void CGapBuffer::RemoveAll()
 {
-    std::vector<char>().swap(m_buf);
+    std::free(m_pBuf);
+    m_pBuf = nullptr;
+    m_nCapacity = 0;
     m_nGapStart = 0;
     m_nGapEnd = 0;
 }

@@ -1,21 +1,24 @@
 // CGapBuffer: the bytes of a text with a movable gap at the edit point, so
 // that a run of edits near one place costs time proportional to the edit,
-// not to the text.
+// not to the text. The storage is one malloc block (grown with realloc), so
+// that a block filled elsewhere can be taken over without a copy.
 #pragma once
 
 #include "WinTypes.h"
 
-#include <vector>
+#include <cstddef>
 
 class CGapBuffer {
 public:
+    CGapBuffer() = default;
+    ~CGapBuffer();
+    CGapBuffer(const CGapBuffer&) = delete;
+    CGapBuffer& operator=(const CGapBuffer&) = delete;
+
     // Length of the text in bytes.
-    LONG GetLength() const { return static_cast<LONG>(m_buf.size()) - (m_nGapEnd - m_nGapStart); }
+    LONG GetLength() const { return m_nCapacity - (m_nGapEnd - m_nGapStart); }
     // Byte at nPos in [0, GetLength()).
-    char GetAt(LONG nPos) const
-    {
-        return m_buf[static_cast<size_t>(nPos < m_nGapStart ? nPos : nPos + (m_nGapEnd - m_nGapStart))];
-    }
+    char GetAt(LONG nPos) const { return m_pBuf[nPos < m_nGapStart ? nPos : nPos + (m_nGapEnd - m_nGapStart)]; }
     // Copies nCount bytes from nPos on to pDest; the range must exist.
     void Copy(LONG nPos, LONG nCount, char* pDest) const;
     // Pointer to nCount contiguous bytes from nPos on (the gap is moved out of
@@ -24,22 +27,24 @@ public:
 
     // Inserts nCount bytes of pch at nPos in [0, GetLength()].
     void Insert(LONG nPos, const char* pch, LONG nCount);
-    // Makes text (taken over, left empty) the whole contents.
-    void Adopt(std::vector<char>& text);
+    // Replaces the whole contents by the malloc block pText (taken over)
+    // holding nLength bytes in nCapacity.
+    void Adopt(char* pText, LONG nLength, LONG nCapacity);
     // Removes nCount bytes from nPos on; the range must exist.
     void Delete(LONG nPos, LONG nCount);
     void RemoveAll();
 
     // Bytes held by the buffer's storage.
-    size_t GetMemoryUsage() const { return sizeof(*this) + m_buf.capacity(); }
+    size_t GetMemoryUsage() const { return sizeof(*this) + static_cast<size_t>(m_nCapacity); }
 
 private:
     void MoveGap(LONG nPos) const;
     void Reallocate(LONG nGap);
     static LONG SlackFor(LONG nLength);
 
-    // [0, m_nGapStart) and [m_nGapEnd, size) hold the text.
-    mutable std::vector<char> m_buf;
+    // [0, m_nGapStart) and [m_nGapEnd, m_nCapacity) hold the text.
+    mutable char* m_pBuf = nullptr;
+    LONG m_nCapacity = 0;
     mutable LONG m_nGapStart = 0;
     mutable LONG m_nGapEnd = 0;
 };

@@ -147,20 +147,26 @@ void CLengthSequence::Replace(LONG nFirst, LONG nRemove, const DWORD* pItems, LO
         nAt = 0;
         ++k;
     }
+    // Chunks after c emptied by the removal go; they lie in (c, k).
+    if (k > c + 1) {
+        auto itFirst = m_chunks.begin() + static_cast<std::ptrdiff_t>(c + 1);
+        auto itEnd = m_chunks.begin() + static_cast<std::ptrdiff_t>(k);
+        m_chunks.erase(std::remove_if(itFirst, itEnd, [](const SChunk& s) { return s.items.empty(); }), itEnd);
+    }
     if (nInsert > 0) {
-        SChunk& chunk = m_chunks[c];
-        chunk.items.insert(chunk.items.begin() + nLocal, pItems, pItems + nInsert);
         LONG nLength = SumLengths(pItems, nInsert);
-        chunk.nTotal += nLength;
         m_nTotal += nLength;
         m_nCount += nInsert;
+        SChunk& chunk = m_chunks[c];
+        if (chunk.items.size() + static_cast<size_t>(nInsert) <= MAX_CHUNK) {
+            chunk.items.insert(chunk.items.begin() + nLocal, pItems, pItems + nInsert);
+            chunk.nTotal += nLength;
+        } else {
+            InsertMany(c, nLocal, pItems, nInsert);
+        }
     }
-
-    // Chunks emptied by the removal go; they lie in [c, k).
-    size_t nEnd = std::max(k, c + 1);
-    auto itFirst = m_chunks.begin() + static_cast<std::ptrdiff_t>(c);
-    auto itEnd = m_chunks.begin() + static_cast<std::ptrdiff_t>(nEnd);
-    m_chunks.erase(std::remove_if(itFirst, itEnd, [](const SChunk& s) { return s.items.empty(); }), itEnd);
+    if (m_chunks[c].items.empty())
+        m_chunks.erase(m_chunks.begin() + static_cast<std::ptrdiff_t>(c));
 
     if (c < m_chunks.size() && m_chunks[c].items.size() > MAX_CHUNK)
         SplitChunk(c);
@@ -168,6 +174,44 @@ void CLengthSequence::Replace(LONG nFirst, LONG nRemove, const DWORD* pItems, LO
         MergeSmall(c);
     if (m_nCount == 0)
         RemoveAll();
+}
+
+void CLengthSequence::InsertMany(size_t nChunk, LONG nLocal, const DWORD* pItems, LONG nInsert)
+{
+    // The items after nLocal move out; chunk nChunk is filled up to the
+    // split size with new items, and the rest (new items, then the moved
+    // ones) goes into new chunks of that size, each copied once.
+    SChunk& chunk = m_chunks[nChunk];
+    std::vector<DWORD> tail(chunk.items.begin() + nLocal, chunk.items.end());
+    chunk.items.resize(static_cast<size_t>(nLocal));
+    LONG nTail = static_cast<LONG>(tail.size());
+    LONG nAll = nInsert + nTail;
+    auto itemAt = [&](LONG i) { return i < nInsert ? pItems[i] : tail[static_cast<size_t>(i - nInsert)]; };
+    LONG nNext = 0;
+    std::vector<SChunk> added;
+    SChunk* pFill = &chunk;
+    while (nNext < nAll) {
+        LONG nRoom = SPLIT_CHUNK - static_cast<LONG>(pFill->items.size());
+        if (nRoom <= 0) {
+            added.emplace_back();
+            added.back().items.reserve(std::min<size_t>(SPLIT_CHUNK, static_cast<size_t>(nAll - nNext)));
+            pFill = &added.back();
+            continue;
+        }
+        LONG nTake = std::min(nRoom, nAll - nNext);
+        if (nNext + nTake <= nInsert) {
+            pFill->items.insert(pFill->items.end(), pItems + nNext, pItems + nNext + nTake);
+        } else {
+            for (LONG i = nNext; i < nNext + nTake; ++i)
+                pFill->items.push_back(itemAt(i));
+        }
+        nNext += nTake;
+    }
+    chunk.nTotal = SumLengths(chunk.items.data(), static_cast<LONG>(chunk.items.size()));
+    for (SChunk& piece : added)
+        piece.nTotal = SumLengths(piece.items.data(), static_cast<LONG>(piece.items.size()));
+    m_chunks.insert(m_chunks.begin() + static_cast<std::ptrdiff_t>(nChunk + 1), std::make_move_iterator(added.begin()),
+                    std::make_move_iterator(added.end()));
 }
 
 void CLengthSequence::SplitChunk(size_t nChunk)

@@ -53,6 +53,7 @@ private:
     size_t LocateIndex(LONG nIndex, LONG& nLocal, LONG& nPos) const;
     LONG SumLengths(const DWORD* pItems, LONG nCount) const;
     void SplitChunk(size_t nChunk);
+    void InsertMany(size_t nChunk, LONG nLocal, const DWORD* pItems, LONG nInsert);
     void MergeSmall(size_t nChunk);
     void ResetHint() const { m_nHintChunk = 0; m_nHintIndex = 0; m_nHintPos = 0; }
 

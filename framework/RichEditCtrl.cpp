@@ -417,10 +417,13 @@ void CRichEditCtrl::ReplaceRange(LONG nStart, LONG nEnd, CTextPiece& piece, LONG
     if (nInserted > 0) {
         m_lines.Insert(nStart, piece.LineLengths(), piece.GetTailLength());
         m_runs.Insert(nStart, piece.Runs().data(), static_cast<LONG>(piece.Runs().size()));
-        if (m_text.GetLength() == 0)
-            m_text.Adopt(piece.Text());
-        else
-            m_text.Insert(nStart, piece.Text().data(), nInserted);
+        if (m_text.GetLength() == 0) {
+            LONG nCapacity;
+            char* pText = piece.DetachText(nCapacity);
+            m_text.Adopt(pText, nInserted, nCapacity);
+        } else {
+            m_text.Insert(nStart, piece.GetText(), nInserted);
+        }
     }
     assert(m_lines.GetTextLength() == m_text.GetLength() && m_runs.GetLength() == m_text.GetLength());
     m_bHasInsertFormat = false;

@@ -64,26 +64,9 @@ void CRtfReader::Feed(const BYTE* pb, LONG nCount)
     const BYTE* pEnd = pb + std::max<LONG>(nCount, 0);
     while (p < pEnd) {
         switch (m_nState) {
-        case stText: {
-            const BYTE* q = p;
-            while (q < pEnd && !s_special.table[*q])
-                ++q;
-            if (q > p) {
-                EmitText(reinterpret_cast<const char*>(p), static_cast<LONG>(q - p));
-                p = q;
-                if (p == pEnd)
-                    break;
-            }
-            BYTE ch = *p++;
-            if (ch == '\\')
-                m_nState = stEscape;
-            else if (ch == '{')
-                PushGroup();
-            else if (ch == '}')
-                PopGroup();
-            // Raw CR, LF and NUL carry no text.
+        case stText:
+            p = ReadText(p, pEnd);
             break;
-        }
         case stEscape:
             if (IsLetter(*p)) {
                 m_nState = stWord;
@@ -153,6 +136,75 @@ void CRtfReader::Feed(const BYTE* pb, LONG nCount)
         }
         }
     }
+}
+
+const BYTE* CRtfReader::ReadText(const BYTE* p, const BYTE* pEnd)
+{
+    // Stays here while the text state lasts; control words and symbols that
+    // lie wholly inside the buffer are handled on the spot.
+    while (p < pEnd) {
+        const BYTE* q = p;
+        while (q < pEnd && !s_special.table[*q])
+            ++q;
+        if (q > p) {
+            EmitText(reinterpret_cast<const char*>(p), static_cast<LONG>(q - p));
+            p = q;
+            if (p == pEnd)
+                break;
+        }
+        BYTE ch = *p++;
+        if (ch == '{') {
+            PushGroup();
+            continue;
+        }
+        if (ch == '}') {
+            PopGroup();
+            continue;
+        }
+        if (ch != '\\')
+            continue;  // raw CR, LF and NUL carry no text
+        if (p == pEnd) {
+            m_nState = stEscape;
+            break;
+        }
+        if (!IsLetter(*p)) {
+            ControlSymbol(*p++);
+            if (m_nState != stText)
+                break;
+            continue;
+        }
+        // A control word: letters, an optional '-' and digits, an optional
+        // space. Only when its end is inside the buffer; else the states
+        // carry it over.
+        const BYTE* pWord = p;
+        const BYTE* r = p;
+        while (r < pEnd && IsLetter(*r))
+            ++r;
+        const BYTE* pWordEnd = r;
+        bool bNegative = r < pEnd && *r == '-';
+        if (bNegative)
+            ++r;
+        LONG lParam = 0;
+        bool bHasDigits = false;
+        while (r < pEnd && IsDigit(*r)) {
+            if (lParam < 100000000)
+                lParam = lParam * 10 + (*r - '0');
+            bHasDigits = true;
+            ++r;
+        }
+        if (r == pEnd) {
+            m_nState = stEscape;
+            p = pWord;
+            break;
+        }
+        if (*r == ' ')
+            ++r;
+        p = r;
+        LONG nWord = static_cast<LONG>(pWordEnd - pWord);
+        if (nWord <= MAX_WORD)
+            ControlWord(reinterpret_cast<const char*>(pWord), nWord, bHasDigits, bNegative ? -lParam : lParam);
+    }
+    return p;
 }
 
 void CRtfReader::Finish()
@@ -252,22 +304,21 @@ void CRtfReader::ControlSymbol(BYTE ch)
 void CRtfReader::EndWord()
 {
     m_nState = stText;
-    m_szWord[m_nWordLength] = '\0';
     LONG lParam = m_bNegative ? -m_lParam : m_lParam;
     if (!m_bWordTooLong)
-        ControlWord(m_szWord, m_bHasDigits, lParam);
+        ControlWord(m_szWord, m_nWordLength, m_bHasDigits, lParam);
     m_nWordLength = 0;
 }
 
-void CRtfReader::ControlWord(const char* pszWord, bool bHasParam, LONG lParam)
+void CRtfReader::ControlWord(const char* pchWord, LONG nLength, bool bHasParam, LONG lParam)
 {
+    auto is = [&](const char* pszName) {
+        return std::strlen(pszName) == static_cast<size_t>(nLength) && std::memcmp(pchWord, pszName, static_cast<size_t>(nLength)) == 0;
+    };
     if (m_group.nDest == destSkip)
         return;
     if (m_group.nDest == destColorTable) {
-        int nChannel = std::strcmp(pszWord, "red") == 0     ? 0
-                       : std::strcmp(pszWord, "green") == 0 ? 1
-                       : std::strcmp(pszWord, "blue") == 0  ? 2
-                                                            : -1;
+        int nChannel = is("red") ? 0 : is("green") ? 1 : is("blue") ? 2 : -1;
         if (nChannel >= 0) {
             m_rgb[nChannel] = static_cast<BYTE>(std::clamp<LONG>(bHasParam ? lParam : 0, 0, 255));
             m_bEntryHasColor = true;
@@ -275,88 +326,56 @@ void CRtfReader::ControlWord(const char* pszWord, bool bHasParam, LONG lParam)
         return;
     }
     bool bOn = !bHasParam || lParam != 0;
-    switch (pszWord[0]) {
-    case 'b':
-        if (pszWord[1] == '\0') {
-            m_group.dwEffects = bOn ? (m_group.dwEffects | CFE_BOLD) : (m_group.dwEffects & ~CFE_BOLD);
-            m_bFormatDirty = true;
-            return;
-        }
-        break;
-    case 'c':
-        if (std::strcmp(pszWord, "cf") == 0) {
-            LONG nIndex = bHasParam ? lParam : 0;
-            bool bKnown = nIndex >= 0 && nIndex < static_cast<LONG>(m_colors.size()) &&
-                          !m_autoColors[static_cast<size_t>(nIndex)];
-            m_group.crColor = bKnown ? m_colors[static_cast<size_t>(nIndex)] : m_cfDefault.crTextColor;
-            m_bFormatDirty = true;
-            return;
-        }
-        if (std::strcmp(pszWord, "colortbl") == 0) {
-            m_group.nDest = destColorTable;
-            m_colors.clear();
-            m_autoColors.clear();
-            m_bEntryHasColor = false;
-            m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
-            return;
-        }
-        break;
-    case 'f':
-        if (std::strcmp(pszWord, "fs") == 0) {
-            m_group.yHeight = bHasParam && lParam > 0 ? std::min<LONG>(lParam, 3276) * 10 : m_cfDefault.yHeight;
-            m_bFormatDirty = true;
-            return;
-        }
-        break;
-    case 'i':
-        if (pszWord[1] == '\0') {
-            m_group.dwEffects = bOn ? (m_group.dwEffects | CFE_ITALIC) : (m_group.dwEffects & ~CFE_ITALIC);
-            m_bFormatDirty = true;
-            return;
-        }
-        break;
-    case 'l':
-        if (std::strcmp(pszWord, "line") == 0) {
-            LineBreak();
-            return;
-        }
-        break;
-    case 'p':
-        if (std::strcmp(pszWord, "par") == 0) {
-            LineBreak();
-            return;
-        }
-        if (std::strcmp(pszWord, "plain") == 0) {
-            m_group.crColor = m_cfDefault.crTextColor;
-            m_group.dwEffects = m_cfDefault.dwEffects;
-            m_group.yHeight = m_cfDefault.yHeight;
-            m_bFormatDirty = true;
-            return;
-        }
-        break;
-    case 't':
-        if (std::strcmp(pszWord, "tab") == 0) {
-            EmitChar('\t');
-            return;
-        }
-        break;
-    case 'u':
-        if (std::strcmp(pszWord, "ul") == 0 || std::strcmp(pszWord, "ulnone") == 0) {
-            bool bUnderline = pszWord[2] == '\0' && bOn;
-            m_group.dwEffects = bUnderline ? (m_group.dwEffects | CFE_UNDERLINE) : (m_group.dwEffects & ~CFE_UNDERLINE);
-            m_bFormatDirty = true;
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    for (const char* pszSkipped : s_skippedDestinations) {
-        if (std::strcmp(pszWord, pszSkipped) == 0) {
-            m_group.nDest = destSkip;
-            return;
+    DWORD dwEffect = 0;
+    if (nLength == 1 && pchWord[0] == 'b')
+        dwEffect = CFE_BOLD;
+    else if (nLength == 1 && pchWord[0] == 'i')
+        dwEffect = CFE_ITALIC;
+    else if (is("ul"))
+        dwEffect = CFE_UNDERLINE;
+    if (dwEffect) {
+        DWORD dwEffects = bOn ? (m_group.dwEffects | dwEffect) : (m_group.dwEffects & ~dwEffect);
+        SetAttributes(m_group.crColor, dwEffects, m_group.yHeight);
+    } else if (is("cf")) {
+        LONG nIndex = bHasParam ? lParam : 0;
+        bool bKnown = nIndex >= 0 && nIndex < static_cast<LONG>(m_colors.size()) && !m_autoColors[static_cast<size_t>(nIndex)];
+        SetAttributes(bKnown ? m_colors[static_cast<size_t>(nIndex)] : m_cfDefault.crTextColor, m_group.dwEffects,
+                      m_group.yHeight);
+    } else if (is("line") || is("par")) {
+        LineBreak();
+    } else if (is("fs")) {
+        LONG yHeight = bHasParam && lParam > 0 ? std::min<LONG>(lParam, 3276) * 10 : m_cfDefault.yHeight;
+        SetAttributes(m_group.crColor, m_group.dwEffects, yHeight);
+    } else if (is("tab")) {
+        EmitChar('\t');
+    } else if (is("plain")) {
+        SetAttributes(m_cfDefault.crTextColor, m_cfDefault.dwEffects, m_cfDefault.yHeight);
+    } else if (is("ulnone")) {
+        SetAttributes(m_group.crColor, m_group.dwEffects & ~CFE_UNDERLINE, m_group.yHeight);
+    } else if (is("colortbl")) {
+        m_group.nDest = destColorTable;
+        m_colors.clear();
+        m_autoColors.clear();
+        m_bEntryHasColor = false;
+        m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
+    } else {
+        for (const char* pszSkipped : s_skippedDestinations) {
+            if (is(pszSkipped)) {
+                m_group.nDest = destSkip;
+                break;
+            }
         }
     }
+}
+
+void CRtfReader::SetAttributes(COLORREF crColor, DWORD dwEffects, LONG yHeight)
+{
+    if (crColor == m_group.crColor && dwEffects == m_group.dwEffects && yHeight == m_group.yHeight)
+        return;
+    m_group.crColor = crColor;
+    m_group.dwEffects = dwEffects;
+    m_group.yHeight = yHeight;
+    m_bFormatDirty = true;
 }
 
 void CRtfReader::PushGroup()
@@ -378,9 +397,10 @@ void CRtfReader::PopGroup()
         return;  // an unbalanced '}' is ignored
     if (m_group.nDest == destColorTable && m_bEntryHasColor)
         EndColorEntry();
-    m_group = m_stack.back();
+    const SGroup& outer = m_stack.back();
+    m_group.nDest = outer.nDest;
+    SetAttributes(outer.crColor, outer.dwEffects, outer.yHeight);
     m_stack.pop_back();
-    m_bFormatDirty = true;
 }
 
 void CRtfReader::EndColorEntry()

@@ -49,7 +49,10 @@ private:
     void LineBreak();
     void ControlSymbol(BYTE ch);
     void EndWord();
-    void ControlWord(const char* pszWord, bool bHasParam, LONG lParam);
+    const BYTE* ReadText(const BYTE* p, const BYTE* pEnd);
+    // pchWord: nLength letters, not terminated.
+    void ControlWord(const char* pchWord, LONG nLength, bool bHasParam, LONG lParam);
+    void SetAttributes(COLORREF crColor, DWORD dwEffects, LONG yHeight);
     void PushGroup();
     void PopGroup();
     void EndColorEntry();

@@ -2,23 +2,49 @@
 
 #include "FormatRuns.h"
 
-void CTextPiece::AppendText(const char* pch, LONG nCount)
+#include <cstdlib>
+#include <new>
+
+CTextPiece::~CTextPiece()
 {
-    if (nCount <= 0)
-        return;
-    m_text.insert(m_text.end(), pch, pch + nCount);
+    std::free(m_pText);
+}
+
+void CTextPiece::Grow(LONG nMore)
+{
+    LONG nCapacity = m_nCapacity < 4096 ? 4096 : m_nCapacity;
+    while (nCapacity - m_nLength < nMore)
+        nCapacity *= 2;
+    char* pText = static_cast<char*>(std::realloc(m_pText, static_cast<size_t>(nCapacity)));
+    if (!pText)
+        throw std::bad_alloc();
+    m_pText = pText;
+    m_nCapacity = nCapacity;
+}
+
+char* CTextPiece::DetachText(LONG& nCapacity)
+{
+    char* pText = m_pText;
+    nCapacity = m_nCapacity;
+    m_pText = nullptr;
+    m_nCapacity = 0;
+    return pText;
+}
+
+void CTextPiece::AddRun(LONG nCount)
+{
     CFormatRuns::AppendRun(m_runs, nCount, m_nFormat);
-    m_bAfterCR = false;
 }
 
 void CTextPiece::AppendLineBreak()
 {
-    m_text.push_back('\r');
-    m_text.push_back('\n');
-    CFormatRuns::AppendRun(m_runs, 2, m_nFormat);
-    LONG nLength = GetLength();
-    m_lines.push_back(static_cast<DWORD>(nLength - m_nLineStart));
-    m_nLineStart = nLength;
+    if (m_nLength + 2 > m_nCapacity)
+        Grow(2);
+    m_pText[m_nLength++] = '\r';
+    m_pText[m_nLength++] = '\n';
+    AddToRuns(2);
+    m_lines.push_back(static_cast<DWORD>(m_nLength - m_nLineStart));
+    m_nLineStart = m_nLength;
     m_bAfterCR = false;
 }
 
