@@ -426,11 +426,17 @@ void CRichEditCtrl::ReplaceRange(LONG nStart, LONG nEnd, CTextPiece& piece, LONG
         }
     }
     assert(m_lines.GetTextLength() == m_text.GetLength() && m_runs.GetLength() == m_text.GetLength());
-    m_bHasInsertFormat = false;
-    m_nAnchor = m_nActive = nCaret < 0 ? nStart + nInserted : nCaret;
-    if (nRemoved > 0 || nInserted > 0)
+    LONG nNewCaret = nCaret < 0 ? nStart + nInserted : nCaret;
+    bool bSelectionMoves = m_nAnchor != nNewCaret || m_nActive != nNewCaret;
+    m_nAnchor = m_nActive = nNewCaret;
+    if (nRemoved > 0 || nInserted > 0) {
+        m_bHasInsertFormat = false;
         NotifyText(nStart, nRemoved, nInserted);
-    NotifySelection();
+    }
+    if (bSelectionMoves || nRemoved > 0 || nInserted > 0) {
+        m_bHasInsertFormat = false;
+        NotifySelection();
+    }
 }
 
 void CRichEditCtrl::ReplaceSel(const char* pszText, BOOL /*bCanUndo*/)
