@@ -147,7 +147,13 @@ const BYTE* CRtfReader::ReadText(const BYTE* p, const BYTE* pEnd)
         while (q < pEnd && !s_special.table[*q])
             ++q;
         if (q > p) {
-            EmitText(reinterpret_cast<const char*>(p), static_cast<LONG>(q - p));
+            if (m_group.nDest == destText) {
+                if (m_bFormatDirty)
+                    FlushFormat();
+                m_piece.AppendText(reinterpret_cast<const char*>(p), static_cast<LONG>(q - p));
+            } else {
+                EmitText(reinterpret_cast<const char*>(p), static_cast<LONG>(q - p));
+            }
             p = q;
             if (p == pEnd)
                 break;
@@ -168,7 +174,15 @@ const BYTE* CRtfReader::ReadText(const BYTE* p, const BYTE* pEnd)
             break;
         }
         if (!IsLetter(*p)) {
-            ControlSymbol(*p++);
+            BYTE sym = *p++;
+            if (m_group.nDest == destText && (sym == ' ' || IsDigit(sym) || sym == '\\' || sym == '{' || sym == '}')) {
+                // The escapes the colouring engine writes most: spaces and digits.
+                if (m_bFormatDirty)
+                    FlushFormat();
+                m_piece.AppendChar(static_cast<char>(sym));
+                continue;
+            }
+            ControlSymbol(sym);
             if (m_nState != stText)
                 break;
             continue;
