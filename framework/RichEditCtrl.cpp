@@ -66,6 +66,13 @@ void CRichEditCtrl::NotifySelection()
         pObserver->OnSelectionChanged(nStart, nEnd, m_nActive);
 }
 
+void CRichEditCtrl::NotifyDisplay()
+{
+    std::vector<IRichEditObserver*> observers(m_observers);
+    for (IRichEditObserver* pObserver : observers)
+        pObserver->OnDisplayChanged();
+}
+
 // ---- Text
 
 void CRichEditCtrl::GetWindowText(CString& strText) const
@@ -426,6 +433,8 @@ void CRichEditCtrl::ReplaceRange(LONG nStart, LONG nEnd, CTextPiece& piece, LONG
         }
     }
     assert(m_lines.GetTextLength() == m_text.GetLength() && m_runs.GetLength() == m_text.GetLength());
+    if (m_nFirstVisibleLine >= GetLineCount())
+        m_nFirstVisibleLine = GetLineCount() - 1;
     LONG nNewCaret = nCaret < 0 ? nStart + nInserted : nCaret;
     bool bSelectionMoves = m_nAnchor != nNewCaret || m_nActive != nNewCaret;
     m_nAnchor = m_nActive = nNewCaret;
@@ -490,6 +499,79 @@ void CRichEditCtrl::Paste()
     if (m_bReadOnly || !CUserInterface::Get().GetClipboardText(strText))
         return;
     ReplaceSel(strText);
+}
+
+// ---- Display state
+
+BOOL CRichEditCtrl::LineScroll(int nLines, int /*nChars*/)
+{
+    SetFirstVisibleLine(static_cast<int>(m_nFirstVisibleLine) + nLines);
+    return TRUE;
+}
+
+void CRichEditCtrl::SetFirstVisibleLine(int nLine)
+{
+    LONG nFirst = std::clamp<LONG>(nLine, 0, GetLineCount() - 1);
+    if (nFirst == m_nFirstVisibleLine)
+        return;
+    m_nFirstVisibleLine = nFirst;
+    NotifyDisplay();
+}
+
+void CRichEditCtrl::ScrollCaret()
+{
+    std::vector<IRichEditObserver*> observers(m_observers);
+    for (IRichEditObserver* pObserver : observers)
+        pObserver->OnScrollCaret();
+}
+
+void CRichEditCtrl::HideSelection(BOOL bHide, BOOL /*bPerm*/)
+{
+    if (!bHide == !m_bHideSelection)
+        return;
+    m_bHideSelection = bHide ? TRUE : FALSE;
+    NotifyDisplay();
+}
+
+void CRichEditCtrl::SetRedraw(BOOL bRedraw)
+{
+    if (!bRedraw == !m_bRedraw)
+        return;
+    m_bRedraw = bRedraw ? TRUE : FALSE;
+    if (m_bRedraw)
+        NotifyDisplay();
+}
+
+COLORREF CRichEditCtrl::SetBackgroundColor(BOOL bSysColor, COLORREF cr)
+{
+    COLORREF crOld = m_crBackground;
+    m_bSysBackground = bSysColor ? TRUE : FALSE;
+    if (!bSysColor)
+        m_crBackground = cr;
+    NotifyDisplay();
+    return crOld;
+}
+
+BOOL CRichEditCtrl::SetParaFormat(const PARAFORMAT& pf)
+{
+    if (!(pf.dwMask & PFM_TABSTOPS))
+        return TRUE;
+    if (pf.cTabCount < 0 || pf.cTabCount > MAX_TAB_STOPS)
+        return FALSE;
+    m_tabStops.assign(pf.rgxTabs, pf.rgxTabs + pf.cTabCount);
+    NotifyDisplay();
+    return TRUE;
+}
+
+DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT& pf) const
+{
+    PARAFORMAT out{};
+    out.cbSize = sizeof(PARAFORMAT);
+    out.dwMask = PFM_TABSTOPS;
+    out.cTabCount = static_cast<short>(m_tabStops.size());
+    std::copy(m_tabStops.begin(), m_tabStops.end(), out.rgxTabs);
+    pf = out;
+    return pf.dwMask;
 }
 
 // ---- Streams

@@ -117,6 +117,33 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { m_bReadOnly = bReadOnly; return TRUE; }
     BOOL GetReadOnly() const { return m_bReadOnly; }
 
+    // ---- Display state, kept for the widget that paints the control
+    // Line shown at the top, counted from 0.
+    int GetFirstVisibleLine() const { return static_cast<int>(m_nFirstVisibleLine); }
+    // Scrolls by nLines (negative: up), keeping the first visible line within
+    // the text. nChars (horizontal scrolling) is left to the widget.
+    BOOL LineScroll(int nLines, int nChars = 0);
+    // Reports the line the widget really shows at the top (clamped).
+    void SetFirstVisibleLine(int nLine);
+    // Asks the widget to bring the caret into view.
+    void ScrollCaret();
+    // Hides or shows the selection's highlight.
+    void HideSelection(BOOL bHide, BOOL bPerm = FALSE);
+    BOOL IsSelectionHidden() const { return m_bHideSelection; }
+    // With redraw off the widget need not paint; observers hear when it is
+    // switched on again.
+    void SetRedraw(BOOL bRedraw = TRUE);
+    BOOL GetRedraw() const { return m_bRedraw; }
+    // Sets the background (bSysColor: the system's window colour); returns
+    // the previous colour.
+    COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr);
+    COLORREF GetBackgroundColor() const { return m_crBackground; }
+    BOOL IsSystemBackground() const { return m_bSysBackground; }
+    // Tab stops (PFM_TABSTOPS: cTabCount stops in rgxTabs, twips, at most
+    // MAX_TAB_STOPS) for the whole text; other paragraph attributes are not kept.
+    BOOL SetParaFormat(const PARAFORMAT& pf);
+    DWORD GetParaFormat(PARAFORMAT& pf) const;
+
     // ---- Streams
     // Streams text in through es.pfnCallback: SF_RTF or SF_TEXT, with
     // SFF_SELECTION replacing the selection (caret after the new text, the
@@ -157,6 +184,7 @@ private:
     void NotifyText(LONG nPos, LONG nRemoved, LONG nInserted);
     void NotifyFormat(LONG nStart, LONG nEnd);
     void NotifySelection();
+    void NotifyDisplay();
 
     CGapBuffer m_text;
     CLineTable m_lines;
@@ -170,5 +198,11 @@ private:
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;
     LONG m_nTransferSize = 4096;
+    LONG m_nFirstVisibleLine = 0;
+    BOOL m_bHideSelection = FALSE;
+    BOOL m_bRedraw = TRUE;
+    BOOL m_bSysBackground = TRUE;
+    COLORREF m_crBackground = RGB(255, 255, 255);
+    std::vector<LONG> m_tabStops;
     std::vector<IRichEditObserver*> m_observers;
 };

@@ -15,4 +15,9 @@ public:
     virtual void OnFormatChanged(LONG nStart, LONG nEnd) {}
     // The selection is now [nStart, nEnd) with the caret at nCaret.
     virtual void OnSelectionChanged(LONG nStart, LONG nEnd, LONG nCaret) {}
+    // Display state changed: first visible line, selection hiding, redraw,
+    // background colour or tab stops.
+    virtual void OnDisplayChanged() {}
+    // The caret should be scrolled into view.
+    virtual void OnScrollCaret() {}
 };

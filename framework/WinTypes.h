@@ -146,3 +146,20 @@ struct FINDTEXTEX {
 constexpr DWORD FR_DOWN = 0x00000001;
 constexpr DWORD FR_WHOLEWORD = 0x00000002;
 constexpr DWORD FR_MATCHCASE = 0x00000004;
+
+// Paragraph format record of the rich-edit control (version 1 layout); the
+// control model keeps only the tab stops (PFM_TABSTOPS).
+constexpr int MAX_TAB_STOPS = 32;
+constexpr DWORD PFM_TABSTOPS = 0x00000010;
+struct PARAFORMAT {
+    UINT cbSize;
+    DWORD dwMask;
+    WORD wNumbering;
+    WORD wReserved;
+    LONG dxStartIndent;
+    LONG dxRightIndent;
+    LONG dxOffset;
+    WORD wAlignment;
+    short cTabCount;
+    LONG rgxTabs[MAX_TAB_STOPS];   // twips
+};

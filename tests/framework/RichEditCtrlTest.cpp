@@ -25,6 +25,8 @@ struct CRecorder : IRichEditObserver {
     {
         events.push_back("sel " + std::to_string(nStart) + "-" + std::to_string(nEnd));
     }
+    void OnDisplayChanged() override { events.push_back("display"); }
+    void OnScrollCaret() override { events.push_back("scroll caret"); }
 };
 
 std::string Line(const CRichEditCtrl& ctrl, int nLine, int nMax = 100)
@@ -377,6 +379,46 @@ TEST(RichEditCtrlTest, ObserversHearEveryChange)
     ctrl.SetSel(0, 0);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"text 0 -0 +3", "sel 0-0", "sel 1-2", "text 1 -1 +2",
                                                           "sel 3-3", "format 0-2"}));
+}
+
+TEST(RichEditCtrlTest, DisplayStateStaysInsideTheText)
+{
+    CRichEditCtrl ctrl;
+    CRecorder recorder;
+    ctrl.SetWindowText("0\n1\n2\n3\n4");
+    ctrl.AddObserver(&recorder);
+    ctrl.LineScroll(3);
+    EXPECT_EQ(ctrl.GetFirstVisibleLine(), 3);
+    ctrl.LineScroll(10);
+    EXPECT_EQ(ctrl.GetFirstVisibleLine(), 4);
+    ctrl.LineScroll(-99);
+    EXPECT_EQ(ctrl.GetFirstVisibleLine(), 0);
+    ctrl.SetFirstVisibleLine(4);
+    ctrl.SetSel(3, -1);
+    ctrl.Clear();  // "0\r\n" is left: the shown line no longer exists
+    EXPECT_EQ(ctrl.GetFirstVisibleLine(), 1);
+
+    recorder.events.clear();
+    ctrl.SetRedraw(FALSE);
+    ctrl.HideSelection(TRUE);
+    ctrl.ScrollCaret();
+    ctrl.SetRedraw(TRUE);
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"display", "scroll caret", "display"}));
+
+    PARAFORMAT pf{};
+    pf.dwMask = PFM_TABSTOPS;
+    pf.cTabCount = MAX_TAB_STOPS + 1;
+    EXPECT_FALSE(ctrl.SetParaFormat(pf));
+    pf.cTabCount = 2;
+    pf.rgxTabs[0] = 480;
+    pf.rgxTabs[1] = 960;
+    EXPECT_TRUE(ctrl.SetParaFormat(pf));
+    PARAFORMAT got{};
+    ctrl.GetParaFormat(got);
+    EXPECT_EQ(got.cTabCount, 2);
+    EXPECT_EQ(got.rgxTabs[1], 960);
+    EXPECT_EQ(ctrl.SetBackgroundColor(FALSE, RGB(1, 2, 3)), RGB(255, 255, 255));
+    EXPECT_EQ(ctrl.GetBackgroundColor(), RGB(1, 2, 3));
 }
 
 TEST(RichEditCtrlTest, FiveMegabytesLoadWithinThreeTimesTheirSize)
