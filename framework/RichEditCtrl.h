@@ -166,6 +166,9 @@ public:
     CString Dump() const;
     // Format-table index of the character at nPos in [0, GetTextLength()).
     int GetFormatIndexAt(LONG nPos) const { return m_runs.GetFormatAt(nPos); }
+    // Format runs over [nStart, nEnd), clipped to it, appended to runs as
+    // packed items (CFormatRuns::RunLength / RunFormat), for painting.
+    void GetFormatRuns(LONG nStart, LONG nEnd, std::vector<DWORD>& runs) const { m_runs.GetRuns(nStart, nEnd, runs); }
     const CCharFormatTable& GetFormatTable() const { return m_formats; }
 
 private:

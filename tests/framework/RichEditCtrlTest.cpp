@@ -204,6 +204,12 @@ TEST(RichEditCtrlTest, SettingFormatsSplitsAndMergesRuns)
     EXPECT_EQ(Styled(ctrl), "01{#000000}234{#000000 b}56{#000000}78{#000000 b}9{#000000}");
     ctrl.SetCharFormat(5, 7, kBold);
     EXPECT_EQ(Styled(ctrl), "01{#000000}2345678{#000000 b}9{#000000}");
+    std::vector<DWORD> runs;
+    ctrl.GetFormatRuns(1, 9, runs);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(CFormatRuns::RunLength(runs[0]), 1);
+    EXPECT_EQ(CFormatRuns::RunLength(runs[1]), 7);
+    EXPECT_NE(CFormatRuns::RunFormat(runs[0]), CFormatRuns::RunFormat(runs[1]));
     // Only the attributes named by the mask change.
     ctrl.SetCharFormat(0, 10, MakeFormat(CFM_ITALIC | CFM_SIZE, CFE_ITALIC | CFE_BOLD, RGB(255, 0, 0), 240));
     EXPECT_EQ(Styled(ctrl), "01{#000000 i 12pt}2345678{#000000 b i 12pt}9{#000000 i 12pt}");
