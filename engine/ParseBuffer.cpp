@@ -123,6 +123,10 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
             return;
         if (!pData->CommitLine(FALSE))
             return;
+        // The last line is committed: should the trailer not fit, the next
+        // call only has the trailer left to write, not the line again.
+        pData->SetFormat(m_pFormat);
+        pData->SetBufferPos(lLength);
         if (!pData->BufferEnd("}"))
             return;
         pData->SetFormat(m_pFormat);

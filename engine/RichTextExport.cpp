@@ -26,6 +26,10 @@ std::string CRichTextExport::Export(CTinctoView* pView, const char* pText, long 
             break;
         ++nTransfers;
         strOut.append(reinterpret_cast<const char*>(buffer.data()), static_cast<size_t>(lCount));
+        // Rich text is a bounded multiple of its text; a transfer that keeps
+        // going past that bound is repeating itself, and is cut off.
+        if (strOut.size() > 64 * static_cast<size_t>(nLength) + 65536)
+            break;
     }
     pView->EndTransfer();
     if (pnTransfers)

@@ -137,3 +137,17 @@ TEST_F(StreamInDataTest, StoringArchiveReceivesTheOfferedBytes)
     EXPECT_EQ(archive.GetData(), std::string("a\r\nb"));
     EXPECT_EQ(cookie.m_dwError, 0u);
 }
+
+TEST_F(StreamInDataTest, TrailerThatDoesNotFitDoesNotRepeatTheLastLine)
+{
+    // Texts without a final line end, at every buffer size: the last line must
+    // arrive once even when the closing brace has to wait for the next buffer.
+    const char* texts[] = {"a", "int x = 1;", "7\" */publicwhile_a10x1F)\b\"{0x1F/-int", "a\r\nbb\r\nccc"};
+    for (const char* pszText : texts) {
+        std::string strWhole = Export(pszText, 1 << 16);
+        for (long lSize = 1; lSize < static_cast<long>(strWhole.size()) + 3; ++lSize) {
+            SCOPED_TRACE(testing::Message() << pszText << " buffer " << lSize);
+            ASSERT_EQ(Export(pszText, lSize), strWhole);
+        }
+    }
+}
