@@ -1,4 +1,5 @@
 // mosk-tool: the command-line companion of Mosk.
+#include "OutlineCommand.h"
 #include "RtfCommand.h"
 
 #include <cstdio>
@@ -14,6 +15,9 @@ struct CCommandEntry {
 
 const CCommandEntry s_commands[] = {
     {"rtf", &CRtfCommand::Run, "rtf FILE         the coloured rich text the editor receives for FILE"},
+    {"outline", &COutlineCommand::Run,
+     "outline FILE...  the declarations of Java files, one per line:\n"
+     "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
 };
 
 int Usage()

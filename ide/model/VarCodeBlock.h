@@ -10,5 +10,8 @@ public:
     CVarCodeBlock() = default;
     explicit CVarCodeBlock(int nStartLine) : CVarObject("", nStartLine) {}
 
+    // Counts braces from the opening one; FALSE at the closing one.
+    BOOL Parse(char chDelimiter) override;
+
     int m_nBraceDepth = 0;  // braces open inside the block
 };

@@ -3,7 +3,13 @@
 #include "Archive.h"
 #include "ClassIndex.h"
 #include "JavaName.h"
+#include "JavaParseData.h"
+#include "VarCodeBlock.h"
+#include "VarInnerClass.h"
+#include "VarInnerInterface.h"
 #include "VarInterface.h"
+#include "VarMethod.h"
+#include "Variable.h"
 
 MOSK_IMPLEMENT_SERIAL(CVarContainer, CVarObject, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)
 
@@ -77,4 +83,125 @@ void CVarContainer::DumpChildren(CString& strOut, int nIndent) const
 {
     m_Methods.DumpTo(strOut, nIndent);
     m_Fields.DumpTo(strOut, nIndent);
+}
+
+BOOL CVarContainer::ParseBody(char ch)
+{
+    if (m_pCurrentMember)
+        return FeedMember(ch);
+    CJavaParseData* pData = CJavaParseData::GetCurrent();
+    int nLine = pData->GetPendingLine() + 1;
+    switch (ch) {
+    case '{': {
+        int nType = pData->FindTypeDeclaration();
+        if ((nType == CJavaParseData::TYPE_CLASS || nType == CJavaParseData::TYPE_ENUM) && GetInnerClassList()) {
+            auto* pClass = new CVarInnerClass("", nLine);
+            pClass->m_nKind = nType == CJavaParseData::TYPE_ENUM ? KIND_ENUM : KIND_PLAIN;
+            pClass->m_strOuterClass = m_strName;
+            m_pCurrentMember = pClass;
+            m_nCurrentList = LIST_INNER_CLASSES;
+        } else if ((nType == CJavaParseData::TYPE_INTERFACE || nType == CJavaParseData::TYPE_ANNOTATION)
+                   && GetInnerInterfaceList()) {
+            auto* pInterface = new CVarInnerInterface("", nLine);
+            pInterface->m_nKind = nType == CJavaParseData::TYPE_ANNOTATION ? KIND_ANNOTATION : KIND_PLAIN;
+            pInterface->m_strOuterClass = m_strName;
+            m_pCurrentMember = pInterface;
+            m_nCurrentList = LIST_INNER_INTERFACES;
+        } else {
+            m_pCurrentMember = new CVarCodeBlock(nLine);
+            m_nCurrentList = LIST_CODE_BLOCKS;
+        }
+        m_nArrayDims = 0;
+        return FeedMember(ch);
+    }
+    case '(':
+        if (pData->IsRecordHeader() && GetInnerClassList()) {
+            auto* pClass = new CVarInnerClass("", nLine);
+            pClass->m_nKind = KIND_RECORD;
+            pClass->m_strOuterClass = m_strName;
+            m_pCurrentMember = pClass;
+            m_nCurrentList = LIST_INNER_CLASSES;
+        } else {
+            CVarMethodDecl* pMethod = NewMethod(pData, nLine);
+            pMethod->m_nArrayDims = m_nArrayDims;
+            m_pCurrentMember = pMethod;
+            m_nCurrentList = LIST_METHODS;
+        }
+        m_nArrayDims = 0;
+        return FeedMember(ch);
+    case '=':
+    case ';':
+    case ',': {
+        auto* pField = new CVariable("", nLine);
+        pField->m_nArrayDims = m_nArrayDims;
+        m_nArrayDims = 0;
+        m_pCurrentMember = pField;
+        m_nCurrentList = LIST_FIELDS;
+        return FeedMember(ch);
+    }
+    case '[':
+        ++m_nArrayDims;
+        return TRUE;
+    case '}':
+        m_nEndLine = nLine;
+        m_nEndOffset = pData->GetPendingOffset();
+        m_bComplete = TRUE;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CVarContainer::FeedMember(char ch)
+{
+    if (m_pCurrentMember->Parse(ch))
+        return TRUE;
+    CVarObject* pMember = m_pCurrentMember;
+    int nList = m_nCurrentList;
+    m_pCurrentMember = nullptr;
+    m_nCurrentList = LIST_NONE;
+    if (!pMember->m_bComplete) {
+        delete pMember;
+        return FALSE;
+    }
+    int nLine = pMember->m_nStartLine;
+    PlaceMember(pMember, nList);
+    if (ch == ',' && nList == LIST_FIELDS) {
+        // The next declarator of the same declaration; its words were carried over.
+        m_pCurrentMember = new CVariable("", nLine);
+        m_nCurrentList = LIST_FIELDS;
+    }
+    return TRUE;
+}
+
+void CVarContainer::PlaceMember(CVarObject* pMember, int nList)
+{
+    CVarList* pList = nullptr;
+    switch (nList) {
+    case LIST_METHODS: pList = &m_Methods; break;
+    case LIST_FIELDS: pList = &m_Fields; break;
+    case LIST_INNER_CLASSES: pList = GetInnerClassList(); break;
+    case LIST_INNER_INTERFACES: pList = GetInnerInterfaceList(); break;
+    case LIST_CODE_BLOCKS:
+        m_CodeBlocks.AddTail(pMember);
+        return;
+    }
+    // A stray ";" (after a method body, say) makes a field without a name: nothing was declared.
+    if (!pList || pMember->m_strName.IsEmpty()) {
+        delete pMember;
+        return;
+    }
+    pList->AddSorted(pMember);
+}
+
+CVarMethodDecl* CVarContainer::NewMethod(CJavaParseData*, int nLine)
+{
+    auto* pMethod = new CVarMethod("", nLine);
+    pMethod->m_pOwnerClass = this;
+    return pMethod;
+}
+
+CString CVarContainer::StripTypeParameters(const CString& strName)
+{
+    int nAngle = strName.Find('<');
+    return nAngle < 0 ? strName : strName.Left(nAngle);
 }

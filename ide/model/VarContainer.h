@@ -6,10 +6,17 @@
 #include "VarObject.h"
 
 class CClassIndex;
+class CJavaParseData;
+class CVarMethodDecl;
 
 class CVarContainer : public CVarObject {
     MOSK_DECLARE_SERIAL(CVarContainer)
 public:
+    // How the declaration was written (parsing only, not stored).
+    enum { KIND_PLAIN = 0, KIND_ENUM = 1, KIND_RECORD = 2, KIND_ANNOTATION = 3 };
+    // The list a member being parsed goes to once complete.
+    enum { LIST_NONE = 0, LIST_METHODS, LIST_FIELDS, LIST_INNER_CLASSES, LIST_INNER_INTERFACES, LIST_CODE_BLOCKS };
+
     CVarContainer() = default;
     CVarContainer(const char* pszName, int nStartLine) : CVarObject(pszName, nStartLine) {}
     ~CVarContainer() override;
@@ -30,6 +37,10 @@ public:
     // equal method is already here.
     int CanOverride(const CVarObject* pMethod, const CClassIndex& index) const;
 
+    // The inner class and inner interface lists; null where there are none.
+    virtual CVarList* GetInnerClassList() { return nullptr; }
+    virtual CVarList* GetInnerInterfaceList() { return nullptr; }
+
     // Insert a member in name order (taking ownership); returns its position.
     POSITION AddMethod(CVarObject* pMethod) { return m_Methods.AddSorted(pMethod); }
     POSITION AddField(CVarObject* pField) { return m_Fields.AddSorted(pField); }
@@ -41,8 +52,21 @@ public:
     CVarList m_Fields;                      // fields (CVariable and derived)
     CVarList m_CodeBlocks;                  // parsing only, not stored
     int m_nArrayDims = 0;                   // parsing only: "[" seen before a member name
+    int m_nKind = KIND_PLAIN;               // class or enum or record; interface or @interface; not stored
 
 protected:
+    // One delimiter of the body: members are made, fed and placed; FALSE at
+    // the closing brace, or when a member ended incomplete.
+    BOOL ParseBody(char ch);
+    // Passes ch to the member being parsed; places it once it is complete.
+    BOOL FeedMember(char ch);
+    // Puts a complete member into its list (a nameless field or method is dropped).
+    void PlaceMember(CVarObject* pMember, int nList);
+    // A new method for the words before "(" at 1-based line nLine.
+    virtual CVarMethodDecl* NewMethod(CJavaParseData* pData, int nLine);
+    // A class name without the type parameters written after it.
+    static CString StripTypeParameters(const CString& strName);
+
     void DumpAttributes(CString& strOut) const override;
     void DumpChildren(CString& strOut, int nIndent) const override;
 };

@@ -10,6 +10,8 @@ public:
     CVarImport() = default;
     CVarImport(const char* pszName, int nStartLine) : CVarObject(pszName, nStartLine) {}
 
+    // At ";" the word after "import" becomes the name; FALSE then.
+    BOOL Parse(char chDelimiter) override;
     // The dotted name as written.
     void GetDisplayText(CString& strText) const override { strText = m_strName; }
     int GetImage() const override { return IMG_IMPORT; }

@@ -1,7 +1,9 @@
 #include "VarMethod.h"
 
 #include "Archive.h"
-#include "VarClass.h"
+#include "JavaParseData.h"
+#include "VarContainer.h"
+#include "VarLocalClass.h"
 
 MOSK_IMPLEMENT_SERIAL(CVarMethod, CVarMethodDecl, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)
 
@@ -15,6 +17,11 @@ CVarMethod::CVarMethod(const char* pszName, int nStartLine) : CVarMethodDecl(psz
     m_bAbstract = FALSE;
 }
 
+CVarMethod::~CVarMethod()
+{
+    delete m_pLocalClass;
+}
+
 void CVarMethod::Serialize(CArchive& ar)
 {
     CVarMethodDecl::Serialize(ar);
@@ -25,6 +32,8 @@ void CVarMethod::Serialize(CArchive& ar)
 void CVarMethod::Clear()
 {
     m_LocalClasses.DeleteAll();
+    delete m_pLocalClass;
+    m_pLocalClass = nullptr;
     CVarMethodDecl::Clear();
 }
 
@@ -37,4 +46,100 @@ void CVarMethod::DumpChildren(CString& strOut, int nIndent) const
 {
     CVarMethodDecl::DumpChildren(strOut, nIndent);
     m_LocalClasses.DumpTo(strOut, nIndent);
+}
+
+BOOL CVarMethod::Parse(char ch)
+{
+    CJavaParseData* pData = CJavaParseData::GetCurrent();
+    if (m_nState == STATE_BODY)
+        return ParseBody(pData, ch);
+    if (ParseSignature(pData, ch))
+        return TRUE;
+    if (ch == ';') {
+        TakeThrows(pData);
+        Finish(pData);
+        return FALSE;
+    }
+    if (ch == '{') {
+        TakeThrows(pData);
+        m_nState = STATE_BODY;
+        m_nBodyDepth = 1;
+        pData->ResetWords();
+    }
+    return TRUE;
+}
+
+void CVarMethod::TakeHeader(CJavaParseData* pData)
+{
+    int nCount = pData->GetWordCount();
+    BOOL bConstructor = nCount > 0 && m_pOwnerClass && pData->GetWord(nCount - 1) == m_pOwnerClass->m_strName;
+    for (int i = 0; bConstructor && i < nCount - 1; ++i)
+        bConstructor = pData->IsJavaKeyword(pData->GetWord(i));
+    if (!bConstructor) {
+        CVarMethodDecl::TakeHeader(pData);
+        return;
+    }
+    m_nHeaderOffset = pData->GetWordOffset(0);
+    int nSeen = pData->TakeModifiers(this, CJavaParseData::MOD_ALL);
+    m_bSynchronized = (nSeen & CJavaParseData::SEEN_SYNCHRONIZED) != 0;
+    m_bNative = (nSeen & CJavaParseData::SEEN_NATIVE) != 0;
+    m_strName = pData->GetWord(nCount - 1);
+    m_nNameOffset = pData->GetWordOffset(nCount - 1);
+    m_strType.Empty();
+}
+
+BOOL CVarMethod::ParseBody(CJavaParseData* pData, char ch)
+{
+    if (m_pLocalClass) {
+        if (m_pLocalClass->Parse(ch))
+            return TRUE;
+        CVarClass* pLocal = m_pLocalClass;
+        m_pLocalClass = nullptr;
+        if (pLocal->m_bComplete && !pLocal->m_strName.IsEmpty())
+            AddLocalClass(pLocal);
+        else
+            delete pLocal;
+        return TRUE;
+    }
+    switch (ch) {
+    case '{': {
+        int nType = pData->FindTypeDeclaration();
+        if (nType == CJavaParseData::TYPE_CLASS || nType == CJavaParseData::TYPE_ENUM) {
+            StartLocalClass(pData, nType == CJavaParseData::TYPE_ENUM ? CVarContainer::KIND_ENUM
+                                                                      : CVarContainer::KIND_PLAIN, ch);
+            return TRUE;
+        }
+        ++m_nBodyDepth;
+        pData->ResetWords();
+        return TRUE;
+    }
+    case '(':
+        if (pData->IsRecordHeader())
+            StartLocalClass(pData, CVarContainer::KIND_RECORD, ch);
+        return TRUE;
+    case '}':
+        if (--m_nBodyDepth <= 0) {
+            Finish(pData);
+            return FALSE;
+        }
+        pData->ResetWords();
+        return TRUE;
+    case ';':
+        pData->ResetWords();
+        return TRUE;
+    }
+    return TRUE;
+}
+
+void CVarMethod::StartLocalClass(CJavaParseData* pData, int nKind, char ch)
+{
+    auto* pLocal = new CVarLocalClass("", pData->GetPendingLine() + 1);
+    pLocal->m_nKind = nKind;
+    pLocal->m_strOuterMethod = m_strName;
+    if (m_pOwnerClass)
+        pLocal->m_strOuterClass = m_pOwnerClass->m_strName;
+    if (pLocal->Parse(ch))
+        m_pLocalClass = pLocal;
+    else
+        delete pLocal;
 }

@@ -2,7 +2,9 @@
 
 #include "Archive.h"
 #include "DragToken.h"
+#include "Argument.h"
 #include "JavaName.h"
+#include "JavaParseData.h"
 #include "Variable.h"
 
 MOSK_IMPLEMENT_SERIAL(CVarMethodDecl, CVarObject, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)
@@ -119,4 +121,93 @@ void CVarMethodDecl::DumpAttributes(CString& strOut) const
 void CVarMethodDecl::DumpChildren(CString& strOut, int nIndent) const
 {
     m_Arguments.DumpTo(strOut, nIndent);
+}
+
+BOOL CVarMethodDecl::Parse(char ch)
+{
+    CJavaParseData* pData = CJavaParseData::GetCurrent();
+    if (ParseSignature(pData, ch))
+        return TRUE;
+    if (m_nValueDepth > 0) {
+        if (ch == '{') {
+            ++m_nValueDepth;
+        } else if (ch == '}' && --m_nValueDepth == 0 && !m_bDefaultValue) {
+            Finish(pData);
+            return FALSE;
+        }
+        return TRUE;
+    }
+    if (ch == ';') {
+        TakeThrows(pData);
+        Finish(pData);
+        return FALSE;
+    }
+    if (ch == '{') {
+        // An annotation element's array default, or a body where none belongs: skipped.
+        TakeThrows(pData);
+        m_bDefaultValue = pData->FindWord("default") >= 0;
+        m_nValueDepth = 1;
+        pData->ResetWords();
+    }
+    return TRUE;
+}
+
+BOOL CVarMethodDecl::ParseSignature(CJavaParseData* pData, char ch)
+{
+    if (m_bParamsDone)
+        return FALSE;
+    if (!m_bInParams) {
+        if (ch == '(') {
+            TakeHeader(pData);
+            m_bInParams = TRUE;
+            m_nArrayDims = 0;
+            pData->ResetWords();
+        }
+        return TRUE;
+    }
+    if (ch == '[') {
+        ++m_nArrayDims;
+    } else if (ch == ',' || ch == ')') {
+        if (pData->GetWordCount() > 0) {
+            auto* pArgument = new CArgument("", m_nStartLine);
+            pArgument->m_nHeaderOffset = pData->GetWordOffset(0);
+            pData->TakeModifiers(pArgument, CJavaParseData::MOD_FINAL);
+            pData->TakeTypeAndName(pArgument, m_nArrayDims);
+            pArgument->m_nEndLine = m_nStartLine;
+            pArgument->m_bComplete = TRUE;
+            AddArgument(pArgument);
+        }
+        pData->ResetWords();
+        m_nArrayDims = 0;
+        if (ch == ')') {
+            m_bInParams = FALSE;
+            m_bParamsDone = TRUE;
+        }
+    }
+    return TRUE;
+}
+
+void CVarMethodDecl::TakeHeader(CJavaParseData* pData)
+{
+    m_nHeaderOffset = pData->GetWordCount() > 0 ? pData->GetWordOffset(0) : pData->GetPendingOffset();
+    int nSeen = pData->TakeModifiers(this, CJavaParseData::MOD_ALL);
+    m_bSynchronized = (nSeen & CJavaParseData::SEEN_SYNCHRONIZED) != 0;
+    m_bNative = (nSeen & CJavaParseData::SEEN_NATIVE) != 0;
+    pData->TakeTypeAndName(this, m_nArrayDims);
+}
+
+void CVarMethodDecl::TakeThrows(CJavaParseData* pData)
+{
+    if (pData->GetWordCount() == 0 || pData->GetWord(0) != "throws")
+        return;
+    for (int i = 1; i < pData->GetWordCount(); ++i)
+        m_Exceptions.Add(pData->GetWord(i));
+}
+
+void CVarMethodDecl::Finish(CJavaParseData* pData)
+{
+    m_nEndLine = pData->GetPendingLine() + 1;
+    m_nEndOffset = pData->GetPendingOffset();
+    m_bComplete = TRUE;
+    pData->ResetWords();
 }

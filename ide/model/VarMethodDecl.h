@@ -8,6 +8,7 @@
 #include "VarList.h"
 #include "VarObject.h"
 
+class CJavaParseData;
 class CVariable;
 
 class CVarMethodDecl : public CVarObject {
@@ -19,6 +20,9 @@ public:
 
     void Serialize(CArchive& ar) override;
     void Clear() override;
+    // Header, parameter list, then ";" (or an annotation element's default
+    // value, or a body, which is skipped); FALSE once the declaration ended.
+    BOOL Parse(char chDelimiter) override;
     // TRUE for a complete method with a return type that is neither static, final nor private.
     BOOL CanBeOverridden() const override;
     // "static " when static, the return type and a blank, the name, "(", the
@@ -43,8 +47,20 @@ public:
     BOOL m_bSynchronized = FALSE;
     BOOL m_bNative = FALSE;
     int m_nArrayDims = 0;               // parsing only
+    BOOL m_bParamsDone = FALSE;         // parsing only: the argument list was closed
+    int m_nValueDepth = 0;              // parsing only: braces open in a skipped body or default value
+    BOOL m_bDefaultValue = FALSE;       // parsing only: an annotation element's default value follows
 
 protected:
+    // Modifiers, return type and name from the words before "(".
+    virtual void TakeHeader(CJavaParseData* pData);
+    // TRUE when ch belonged to the header or the argument list.
+    BOOL ParseSignature(CJavaParseData* pData, char ch);
+    // The words after "throws" become the thrown exceptions.
+    void TakeThrows(CJavaParseData* pData);
+    // Sets end line, end offset and complete, and resets the words.
+    void Finish(CJavaParseData* pData);
+
     void DumpAttributes(CString& strOut) const override;
     void DumpChildren(CString& strOut, int nIndent) const override;
 };

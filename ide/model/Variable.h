@@ -13,6 +13,9 @@ public:
 
     // "static " and "final " when given, then the type, a blank and the name.
     void GetDisplayText(CString& strText) const override;
+    // Takes the header at the first "=", ";" or ","; skips an initialiser;
+    // FALSE at the "," or ";" that ends the declarator.
+    BOOL Parse(char chDelimiter) override;
 
     int m_nBraceDepth = 0;  // parsing only: brace depth of the initialiser
     int m_nParenDepth = 0;  // parsing only: parenthesis depth of the initialiser
