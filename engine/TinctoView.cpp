@@ -3,6 +3,7 @@
 #include "Archive.h"
 #include "ArchiveException.h"
 #include "ParseBuffer.h"
+#include "RichEditCtrl.h"
 #include "StreamBuffer.h"
 #include "StreamInData.h"
 #include "UserInterface.h"
@@ -24,7 +25,7 @@ CPatterns CTinctoView::m_Patterns;
 CPtrList CTinctoView::m_pViewList;
 
 CTinctoView::CTinctoView()
-    : m_nFontValue(0), m_pStreamBuffer(nullptr), m_pParseBuffer(nullptr)
+    : m_pEditCtrl(nullptr), m_nFontValue(0), m_pStreamBuffer(nullptr), m_pParseBuffer(nullptr)
 {
     m_pViewList.AddTail(this);
 }
@@ -86,6 +87,20 @@ void CTinctoView::EndTransfer()
     delete m_pStreamBuffer;
     m_pParseBuffer = nullptr;
     m_pStreamBuffer = nullptr;
+}
+
+BOOL CTinctoView::LoadText(const char* pText, long nLength)
+{
+    if (!m_pEditCtrl)
+        return FALSE;
+    BeginTransfer(pText, nLength);
+    CStreamInData data(this);
+    data.SetFormat(&m_NormalTxt);
+    CEditStreamCookie cookie{nullptr, &data, 0};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, &EditStreamCallBack};
+    m_pEditCtrl->StreamIn(SF_RTF, es);
+    EndTransfer();
+    return es.dwError == 0 && cookie.m_dwError == 0;
 }
 
 void CTinctoView::ReadStreamIn(CStreamInData* pData)

@@ -15,6 +15,7 @@
 #include "StringText.h"
 
 class CArchive;
+class CRichEditCtrl;
 class CParseBuffer;
 class CStreamBuffer;
 class CStreamInData;
@@ -56,6 +57,13 @@ public:
     // Font size in half points written as "\fs" into the rich text; 0: none.
     int GetFontValue() const { return m_nFontValue; }
     void SetFontValue(int nValue) { m_nFontValue = nValue; }
+
+    // The control the view shows its text in (not owned; set by the widget or the test).
+    CRichEditCtrl* GetEditCtrl() const { return m_pEditCtrl; }
+    void SetEditCtrl(CRichEditCtrl* pCtrl) { m_pEditCtrl = pCtrl; }
+    // Replaces the control's whole text by nLength bytes of pText, coloured
+    // (the way a file is loaded); FALSE when the transfer failed.
+    BOOL LoadText(const char* pText, long nLength);
 
     // Prepares the tokenizer over nLength bytes of pText (not copied; must
     // stay valid until EndTransfer).
@@ -105,6 +113,7 @@ public:
 protected:
     static DWORD RunSink(CStreamInData* pData, LPBYTE pbBuff, LONG cb, LONG* pcb);
 
+    CRichEditCtrl* m_pEditCtrl;
     CString m_strPathName;
     int m_nFontValue;
     CStreamBuffer* m_pStreamBuffer;

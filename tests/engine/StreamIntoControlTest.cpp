@@ -130,15 +130,9 @@ void LoadIntoControl(CRichEditCtrl& ctrl, const std::string& strText, LONG lTran
 {
     CTinctoView view;
     view.SetPathName("T.java");
-    view.BeginTransfer(strText.data(), static_cast<long>(strText.size()));
-    CStreamInData data(&view);
-    data.SetFormat(&CTinctoView::m_NormalTxt);
-    CEditStreamCookie cookie{nullptr, &data, 0};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, &CTinctoView::EditStreamCallBack};
+    view.SetEditCtrl(&ctrl);
     ctrl.SetTransferSize(lTransfer);
-    ctrl.StreamIn(SF_RTF, es);
-    view.EndTransfer();
-    EXPECT_EQ(es.dwError, 0u);
+    EXPECT_TRUE(view.LoadText(strText.data(), static_cast<long>(strText.size())));
 }
 
 // Checks text and colours; returns false (after reporting) on the first mismatch.
