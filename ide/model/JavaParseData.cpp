@@ -19,7 +19,6 @@
 
 namespace {
 
-thread_local CJavaParseData* s_pCurrent = nullptr;
 
 // What the sink makes of each byte outside comments and strings.
 enum ECharClass : unsigned char {
@@ -29,6 +28,7 @@ enum ECharClass : unsigned char {
     C_AT,     // may open an annotation
     C_QUOTE,  // may open a character literal
     C_LT,     // may open a type-argument list
+    C_DOT,    // part of a word; three in a row make a varargs "..."
 };
 
 struct CCharClasses {
@@ -43,7 +43,7 @@ struct CCharClasses {
         }
         // Dotted names (with a trailing star) are one word; so are names with
         // '$' and non-ASCII letters, which Java allows in identifiers.
-        m_classes[static_cast<unsigned char>('.')] = C_WORD;
+        m_classes[static_cast<unsigned char>('.')] = C_DOT;
         m_classes[static_cast<unsigned char>('*')] = C_WORD;
         m_classes[static_cast<unsigned char>('$')] = C_WORD;
         for (int i = 0x80; i < 256; ++i)
@@ -56,10 +56,10 @@ struct CCharClasses {
     }
 };
 
-const CCharClasses& CharClasses()
+const ECharClass* CharClasses()
 {
     static const CCharClasses s_classes;
-    return s_classes;
+    return s_classes.m_classes;
 }
 
 bool IsModifierWord(const char* psz)
@@ -74,6 +74,9 @@ bool IsModifierWord(const char* psz)
 
 } // namespace
 
+thread_local CJavaParseData* CJavaParseData::s_pCurrent = nullptr;
+thread_local std::vector<CJavaParseData::CWord> CJavaParseData::s_spareWords;
+
 CJavaParseData::CJavaParseData(const char* pText, long lLength)
     : CConvertData(nullptr), m_pText(pText), m_lLength(lLength), m_pResult(nullptr), m_pPrevious(nullptr)
 {
@@ -81,7 +84,9 @@ CJavaParseData::CJavaParseData(const char* pText, long lLength)
     SetLanguage(&CTinctoView::m_JavaLanguage);
     SetPatterns(&CTinctoView::m_Patterns);
     SetFormat(&CTinctoView::m_NormalTxt);
+    m_pClasses = reinterpret_cast<const unsigned char*>(CharClasses());
     try {
+        m_words.swap(s_spareWords);
         m_words.resize(m_nRingSize);
         m_pResult = new CFileObject;
     } catch (const std::bad_alloc&) {
@@ -93,11 +98,8 @@ CJavaParseData::CJavaParseData(const char* pText, long lLength)
 CJavaParseData::~CJavaParseData()
 {
     delete m_pResult;
-}
-
-CJavaParseData* CJavaParseData::GetCurrent()
-{
-    return s_pCurrent;
+    if (s_spareWords.empty())
+        m_words.swap(s_spareWords);
 }
 
 CFileObject* CJavaParseData::DetachResult()
@@ -116,7 +118,6 @@ BOOL CJavaParseData::Run()
 {
     if (!m_pResult)
         return FALSE;
-    CharClasses();
     CStreamBuffer buffer(m_pText, m_lLength);
     CParseBuffer parser(&buffer);
     m_pPrevious = s_pCurrent;
@@ -137,7 +138,14 @@ BOOL CJavaParseData::Run()
 CTextFormat* CJavaParseData::IsPatternStart(const char* pText, int nPosition, int nLength)
 {
     char ch = pText[nPosition];
-    if ((ch != '/' && ch != '"') || IsSwallowed(nPosition))
+    if (ch != '/' && ch != '"')
+        return &CTinctoView::m_NormalTxt;
+    return PatternStart(pText, nPosition, nLength);
+}
+
+CTextFormat* CJavaParseData::PatternStart(const char* pText, int nPosition, int nLength)
+{
+    if (IsSwallowed(nPosition))
         return &CTinctoView::m_NormalTxt;
     CTextFormat* pFormat = m_pPatterns->IsPatternStart(m_pView, pText, nPosition, nLength);
     if (pFormat == &CTinctoView::m_BlockCommentTxt) {
@@ -157,35 +165,43 @@ CTextFormat* CJavaParseData::IsPatternStart(const char* pText, int nPosition, in
 int CJavaParseData::IsEndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength)
 {
     char ch = pText[nPosition];
-    if (pFormat == &CTinctoView::m_BlockCommentTxt) {
-        // "*/" closes only after the opening "/*": "/*/" is no whole comment.
-        if (ch != '*' || nPosition + 1 >= nLength || pText[nPosition + 1] != '/' || nPosition < m_lCommentStart + 2)
-            return 0;
-        if (m_pComment) {
-            m_pComment->m_nEndLine = m_nLine + 1;
-            m_pComment->m_nEndOffset = nPosition + 1;
-            m_pComment->m_bComplete = TRUE;
-            m_pComment = nullptr;
-        }
-        return 2;
-    }
-    if (pFormat == &CTinctoView::m_StringTxt) {
-        if (m_bTextBlock) {
-            // A text block runs over lines up to the first unescaped three quotes.
-            if (ch != '"' || nPosition < m_lStringStart + 3 || !CJavaLookahead::IsTextBlockStart(pText, nPosition, nLength)
-                || CJavaLookahead::IsEscaped(pText, nPosition, m_lStringStart + 2))
-                return 0;
-            m_bTextBlock = FALSE;
-            return 3;
-        }
-        if (ch == '\r' || ch == '\n')
-            return 1;
-        // A quote after an even number of backslashes ends the string: "\\" is complete.
-        return ch == '"' && nPosition > m_lStringStart && !CJavaLookahead::IsEscaped(pText, nPosition, m_lStringStart);
-    }
+    if (pFormat == &CTinctoView::m_BlockCommentTxt)
+        return ch == '*' ? EndOfBlockComment(pText, nPosition, nLength) : 0;
     if (pFormat == &CTinctoView::m_LineCommentTxt)
         return (ch == '\r' || ch == '\n') ? 1 : 0;
-    return pFormat->IsEndOfPattern(pText, nPosition, nLength);
+    if (pFormat == &CTinctoView::m_StringTxt && !m_bTextBlock && ch != '"')
+        return (ch == '\r' || ch == '\n') ? 1 : 0;
+    return EndOfPattern(pFormat, pText, nPosition, nLength);
+}
+
+int CJavaParseData::EndOfBlockComment(const char* pText, int nPosition, int nLength)
+{
+    // "*/" closes only after the opening "/*": "/*/" is no whole comment.
+    if (nPosition + 1 >= nLength || pText[nPosition + 1] != '/' || nPosition < m_lCommentStart + 2)
+        return 0;
+    if (m_pComment) {
+        m_pComment->m_nEndLine = m_nLine + 1;
+        m_pComment->m_nEndOffset = nPosition + 1;
+        m_pComment->m_bComplete = TRUE;
+        m_pComment = nullptr;
+    }
+    return 2;
+}
+
+int CJavaParseData::EndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength)
+{
+    if (pFormat != &CTinctoView::m_StringTxt)
+        return pFormat->IsEndOfPattern(pText, nPosition, nLength);
+    if (m_bTextBlock) {
+        // A text block runs over lines up to the first unescaped three quotes.
+        if (nPosition < m_lStringStart + 3 || !CJavaLookahead::IsTextBlockStart(pText, nPosition, nLength)
+            || CJavaLookahead::IsEscaped(pText, nPosition, m_lStringStart + 2))
+            return 0;
+        m_bTextBlock = FALSE;
+        return 3;
+    }
+    // A quote after an even number of backslashes ends the string: "\\" is complete.
+    return nPosition > m_lStringStart && !CJavaLookahead::IsEscaped(pText, nPosition, m_lStringStart);
 }
 
 BOOL CJavaParseData::CommitLine(BOOL)
@@ -196,17 +212,36 @@ BOOL CJavaParseData::CommitLine(BOOL)
 
 BOOL CJavaParseData::IsDelimiter(char ch, int nPosition, BOOL)
 {
-    if (IsSwallowed(nPosition))
-        return TRUE;
-    switch (CharClasses().m_classes[static_cast<unsigned char>(ch)]) {
-    case C_WORD:
+    unsigned char nClass = m_pClasses[static_cast<unsigned char>(ch)];
+    // Words inside swallowed text are dropped by IsKeyword, which sees where they start.
+    if (nClass == C_WORD) {
         if (!m_bWordOpen) {
             m_bWordOpen = TRUE;
             m_lWordStart = nPosition;
         }
         return FALSE;
+    }
+    if (nClass == C_BLANK)
+        return TRUE;
+    return Delimiter(ch, nPosition, nClass);
+}
+
+BOOL CJavaParseData::Delimiter(char ch, int nPosition, unsigned char nClass)
+{
+    if (IsSwallowed(nPosition))
+        return TRUE;
+    switch (static_cast<ECharClass>(nClass)) {
+    case C_WORD:
     case C_BLANK:
         return TRUE;
+    case C_DOT:
+        if (nPosition + 2 < m_lLength && m_pText[nPosition + 1] == '.' && m_pText[nPosition + 2] == '.')
+            m_bDots = TRUE;
+        if (!m_bWordOpen) {
+            m_bWordOpen = TRUE;
+            m_lWordStart = nPosition;
+        }
+        return FALSE;
     case C_AT: {
         long lEnd = CJavaLookahead::AnnotationEnd(m_pText, nPosition, m_lLength);
         if (lEnd < 0) {
@@ -266,7 +301,12 @@ BOOL CJavaParseData::TakeAngleBrackets(long lPos)
 
 void CJavaParseData::TakeDelimiter(char ch, long lPos)
 {
-    m_nLastWord = -1;
+    // Nothing joins a word across this delimiter; a word it ends is still to
+    // come and may itself join the one before ("List<T> ...rest").
+    if (m_bWordOpen)
+        m_bCloseLastWord = TRUE;
+    else
+        m_nLastWord = -1;
     if (m_pCurrent && !m_bPendingDelivered)
         Deliver();
     if (!m_pCurrent) {
@@ -289,19 +329,32 @@ CKeywords* CJavaParseData::IsKeyword(const char* pszWord, int nStart, unsigned l
     m_bWordOpen = FALSE;
     if (IsSwallowed(nStart))
         return nullptr;
-    long lLength = static_cast<long>(std::strlen(pszWord));
+    TakeReportedWord(pszWord, nStart);
+    if (m_bCloseLastWord) {
+        m_bCloseLastWord = FALSE;
+        m_nLastWord = -1;
+    }
+    return nullptr;
+}
+
+void CJavaParseData::TakeReportedWord(const char* pszWord, long nStart)
+{
     CString strJoined;
     const char* psz = pszWord;
-    if (m_lAttachAt >= 0 && m_lAttachAt == nStart + lLength) {
-        strJoined = pszWord;
-        strJoined += m_strAttach;
-        psz = strJoined;
+    if (m_lAttachAt >= 0) {
+        if (m_lAttachAt == nStart + static_cast<long>(std::strlen(pszWord))) {
+            strJoined = pszWord;
+            strJoined += m_strAttach;
+            psz = strJoined;
+        }
+        m_lAttachAt = -1;
     }
-    m_lAttachAt = -1;
     if (psz[0] == '@' && psz[1] == '\0')
-        return nullptr;  // the "@" of "@ interface"
+        return;  // the "@" of "@ interface"
     // A varargs "..." joins the type before it, written apart or not.
-    if (const char* pDots = std::strstr(psz, "...")) {
+    const char* pDots = m_bDots ? std::strstr(psz, "...") : nullptr;
+    m_bDots = FALSE;
+    if (pDots) {
         long lPrefix = static_cast<long>(pDots - psz);
         if (lPrefix == 0 && m_nLastWord >= 0)
             m_words[m_nLastWord].strWord += "...";
@@ -309,10 +362,9 @@ CKeywords* CJavaParseData::IsKeyword(const char* pszWord, int nStart, unsigned l
             TakeWord(CString(psz, static_cast<int>(lPrefix + 3)), nStart);
         if (pDots[3])
             TakeWord(pDots + 3, nStart + lPrefix + 3);
-        return nullptr;
+        return;
     }
     TakeWord(psz, nStart);
-    return nullptr;
 }
 
 void CJavaParseData::TakeWord(const char* pszWord, long lOffset)
@@ -407,6 +459,8 @@ void CJavaParseData::StoreWord(const char* pszWord, long lOffset)
     CWord& word = m_words[m_nWords];
     word.strWord = pszWord;
     word.lOffset = lOffset;
+    if (m_nTypeDeclaration == TYPE_NONE)
+        m_nTypeDeclaration = TypeDeclarationOf(word.strWord);
     m_nLastWord = m_nWords++;
 }
 
@@ -419,6 +473,7 @@ void CJavaParseData::ResetWords()
 {
     m_nWords = 0;
     m_nLastWord = -1;
+    m_nTypeDeclaration = TYPE_NONE;
 }
 
 int CJavaParseData::FindWord(const char* pszWord, int nFrom) const
@@ -437,18 +492,13 @@ int CJavaParseData::FindInterfaceWord() const
     return -1;
 }
 
-int CJavaParseData::FindTypeDeclaration() const
+int CJavaParseData::TypeDeclarationOf(const CString& strWord)
 {
-    for (int i = 0; i < m_nWords; ++i) {
-        const CString& str = m_words[i].strWord;
-        if (str == "class")
-            return TYPE_CLASS;
-        if (str == "enum")
-            return TYPE_ENUM;
-        if (str == "interface")
-            return TYPE_INTERFACE;
-        if (str == "@interface")
-            return TYPE_ANNOTATION;
+    switch (strWord.GetLength()) {
+    case 4: return strWord == "enum" ? TYPE_ENUM : TYPE_NONE;
+    case 5: return strWord == "class" ? TYPE_CLASS : TYPE_NONE;
+    case 9: return strWord == "interface" ? TYPE_INTERFACE : TYPE_NONE;
+    case 10: return strWord == "@interface" ? TYPE_ANNOTATION : TYPE_NONE;
     }
     return TYPE_NONE;
 }

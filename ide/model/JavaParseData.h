@@ -33,7 +33,7 @@ public:
     // Hands the file object to the caller (null when allocation failed).
     CFileObject* DetachResult();
     // The sink of the parse running on this thread; null outside a parse.
-    static CJavaParseData* GetCurrent();
+    static CJavaParseData* GetCurrent() { return s_pCurrent; }
 
     CTextFormat* IsPatternStart(const char* pText, int nPosition, int nLength) override;
     int IsEndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength) override;
@@ -54,7 +54,7 @@ public:
     // The type declaration the words hold, by the first of "class", "enum",
     // "interface" and "@interface" among them.
     enum { TYPE_NONE, TYPE_CLASS, TYPE_ENUM, TYPE_INTERFACE, TYPE_ANNOTATION };
-    int FindTypeDeclaration() const;
+    int FindTypeDeclaration() const { return m_nTypeDeclaration; }
     // TRUE when the words end in "record" and a name: a record before its components.
     BOOL IsRecordHeader() const;
     // Appends a word as if it had been read at lOffset.
@@ -96,9 +96,19 @@ protected:
         long lOffset = 0;
     };
 
+    // The rarer halves of the callbacks above, out of line so the common
+    // characters take a short path.
+    __attribute__((noinline)) CTextFormat* PatternStart(const char* pText, int nPosition, int nLength);
+    __attribute__((noinline)) int EndOfBlockComment(const char* pText, int nPosition, int nLength);
+    __attribute__((noinline)) int EndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength);
+    __attribute__((noinline)) BOOL Delimiter(char ch, int nPosition, unsigned char nClass);
+    // A word the tokenizer reported: joins type arguments and "..." to it.
+    void TakeReportedWord(const char* pszWord, long nStart);
     // One word as the tokenizer reported it (generic text already attached).
     void TakeWord(const char* pszWord, long lOffset);
     void StoreWord(const char* pszWord, long lOffset);
+    // The TYPE_ value of one word.
+    static int TypeDeclarationOf(const CString& strWord);
     // A word met while no declaration is current.
     void TopLevelWord(const char* pszWord, long lOffset);
     // Passes the pending delimiter to the current declaration.
@@ -112,10 +122,14 @@ protected:
 
     const char* m_pText;
     long m_lLength;
+    const unsigned char* m_pClasses;  // what each byte is to the sink (word, blank, delimiter...)
     CFileObject* m_pResult;
     CJavaParseData* m_pPrevious;      // the sink that was current before Run
     std::vector<CWord> m_words;
     int m_nWords = 0;
+    int m_nTypeDeclaration = TYPE_NONE;  // FindTypeDeclaration of the words in the ring
+    BOOL m_bCloseLastWord = FALSE;    // the word being reported ends before a delimiter
+    BOOL m_bDots = FALSE;             // the word being collected holds "..."
     int m_nLastWord = -1;             // ring index of the word type arguments and "..." may join; -1 none
     int m_nLine = 0;
     char m_chPending = 0;             // the non-blank delimiter not yet delivered
@@ -134,4 +148,9 @@ protected:
     long m_lSkipEnd = 0;
     long m_lAttachAt = -1;            // a word ending here takes m_strAttach
     CString m_strAttach;
+
+    // The library is linked, never loaded later, so the quick TLS model holds.
+    static thread_local CJavaParseData* s_pCurrent __attribute__((tls_model("initial-exec")));
+    // Word rings of finished parses, kept so a parse reuses their buffers.
+    static thread_local std::vector<CWord> s_spareWords __attribute__((tls_model("initial-exec")));
 };

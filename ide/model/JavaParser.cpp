@@ -7,46 +7,54 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstring>
-#include <string>
+#include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Reads a whole regular file. On failure returns FALSE with the reason.
-BOOL ReadWholeFile(const char* pszPath, std::string& strText, long long& nTime, CString& strError)
+// Reads a whole regular file into a buffer of its length plus a zero byte.
+// On failure returns FALSE with the reason.
+BOOL ReadWholeFile(const char* pszPath, std::unique_ptr<char[]>& pText, long& lLength, long long& nTime,
+                   CString& strError)
 {
+    int fd = open(pszPath, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        strError = std::strerror(errno);
+        return FALSE;
+    }
     struct stat st;
-    if (stat(pszPath, &st) != 0) {
+    BOOL bOk = fstat(fd, &st) == 0;
+    if (!bOk)
         strError = std::strerror(errno);
-        return FALSE;
-    }
-    if (!S_ISREG(st.st_mode)) {
+    else if (!S_ISREG(st.st_mode))
         strError = S_ISDIR(st.st_mode) ? "is a folder" : "is not a regular file";
-        return FALSE;
+    else if (st.st_size >= INT_MAX)
+        strError = "is too large";  // the tokenizer counts positions in int
+    bOk = bOk && strError.IsEmpty();
+    if (bOk) {
+        pText.reset(new char[static_cast<size_t>(st.st_size) + 1]);
+        lLength = 0;
+        while (lLength < st.st_size) {
+            ssize_t n = read(fd, pText.get() + lLength, static_cast<size_t>(st.st_size - lLength));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                strError = std::strerror(errno);
+                bOk = FALSE;
+                break;
+            }
+            if (n == 0)
+                break;  // the file shrank while being read
+            lLength += n;
+        }
+        pText[lLength] = '\0';
+        nTime = static_cast<long long>(st.st_mtim.tv_sec);
     }
-    // The tokenizer counts positions in int.
-    if (st.st_size >= INT_MAX) {
-        strError = "is too large";
-        return FALSE;
-    }
-    FILE* pFile = std::fopen(pszPath, "rb");
-    if (!pFile) {
-        strError = std::strerror(errno);
-        return FALSE;
-    }
-    strText.resize(static_cast<size_t>(st.st_size));
-    size_t nRead = strText.empty() ? 0 : std::fread(strText.data(), 1, strText.size(), pFile);
-    BOOL bError = std::ferror(pFile) != 0;
-    std::fclose(pFile);
-    if (bError) {
-        strError = "read error";
-        return FALSE;
-    }
-    strText.resize(nRead);
-    nTime = static_cast<long long>(st.st_mtim.tv_sec);
-    return TRUE;
+    close(fd);
+    return bOk;
 }
 
 void ShowOpenError(const char* pszPath)
@@ -86,11 +94,12 @@ CFileObject* CJavaParser::ParseText(const char* pText, long lLength)
 
 CFileObject* CJavaParser::ParseFile(const char* pszPath, CString& strError)
 {
-    std::string strText;
+    std::unique_ptr<char[]> pText;
+    long lLength = 0;
     long long nTime = 0;
-    if (!ReadWholeFile(pszPath, strText, nTime, strError))
+    if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError))
         return nullptr;
-    CFileObject* pFile = ParseText(strText.data(), static_cast<long>(strText.size()));
+    CFileObject* pFile = ParseText(pText.get(), lLength);
     if (pFile)
         pFile->m_nLastWriteTime = nTime;
     else
@@ -100,14 +109,15 @@ CFileObject* CJavaParser::ParseFile(const char* pszPath, CString& strError)
 
 CFileObject* CJavaParser::ParseFile(const char* pszPath)
 {
-    CString strError;
-    std::string strText;
+    std::unique_ptr<char[]> pText;
+    long lLength = 0;
     long long nTime = 0;
-    if (!ReadWholeFile(pszPath, strText, nTime, strError)) {
+    CString strError;
+    if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError)) {
         ShowOpenError(pszPath);
         return nullptr;
     }
-    CFileObject* pFile = ParseText(strText.data(), static_cast<long>(strText.size()));
+    CFileObject* pFile = ParseText(pText.get(), lLength);
     if (pFile)
         pFile->m_nLastWriteTime = nTime;
     return pFile;
@@ -115,16 +125,15 @@ CFileObject* CJavaParser::ParseFile(const char* pszPath)
 
 CFileObject* CJavaParser::ParseIntrospectionFile(const char* pszPath)
 {
-    CString strError;
-    std::string strText;
+    std::unique_ptr<char[]> pText;
+    long lLength = 0;
     long long nTime = 0;
-    if (!ReadWholeFile(pszPath, strText, nTime, strError)) {
+    CString strError;
+    if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError)) {
         ShowOpenError(pszPath);
         return nullptr;
     }
-    if (strText.empty())
-        return nullptr;
-    return ParseText(strText.data(), static_cast<long>(strText.size()));
+    return lLength > 0 ? ParseText(pText.get(), lLength) : nullptr;
 }
 
 BOOL CJavaParser::HasMainMethod(const CVarClass* pClass)

@@ -91,6 +91,10 @@ BOOL CVarContainer::ParseBody(char ch)
         return FeedMember(ch);
     CJavaParseData* pData = CJavaParseData::GetCurrent();
     int nLine = pData->GetPendingLine() + 1;
+    // Inside the header of an inner class or interface ("implements A, B")
+    // only the brace that opens its body matters.
+    if (ch != '{' && ch != '}' && pData->FindTypeDeclaration() != CJavaParseData::TYPE_NONE)
+        return TRUE;
     switch (ch) {
     case '{': {
         int nType = pData->FindTypeDeclaration();
@@ -146,6 +150,7 @@ BOOL CVarContainer::ParseBody(char ch)
         m_nEndLine = nLine;
         m_nEndOffset = pData->GetPendingOffset();
         m_bComplete = TRUE;
+        pData->ResetWords();
         return FALSE;
     }
     return TRUE;
