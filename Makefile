@@ -17,7 +17,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/ide/mosk $(ARGS)
+	$(BUILD)/ide/shell/mosk $(ARGS)
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
