@@ -82,19 +82,4 @@ TEST(TextColumns, ByteAtXTakesTheNearestBoundary)
     }
 }
 
-TEST(TextColumns, TabSizeFromStopInvertsTheStopWidth)
-{
-    // A stop n cells apart: n × cell pixels × 72 / dpi points × 20 twips.
-    struct Case {
-        double dCell;
-        int nDpi, nTab;
-    } cases[] = {{8.0, 96, 4}, {7.0, 96, 3}, {10.0, 120, 8}, {9.0, 72, 1}};
-    for (const Case& c : cases) {
-        LONG nStop = static_cast<LONG>(c.nTab * c.dCell * 72.0 / c.nDpi * 20.0);
-        EXPECT_EQ(CTextColumns::TabSizeFromStop(nStop, c.dCell, c.nDpi), c.nTab);
-    }
-    EXPECT_EQ(CTextColumns::TabSizeFromStop(0, 8.0, 96), 1);
-    EXPECT_EQ(CTextColumns::TabSizeFromStop(10, 8.0, 96), 1);
-}
-
 }  // namespace
