@@ -204,6 +204,11 @@ int CJavaParseData::EndOfPattern(CTextFormat* pFormat, const char* pText, int nP
     return nPosition > m_lStringStart && !CJavaLookahead::IsEscaped(pText, nPosition, m_lStringStart);
 }
 
+BOOL CJavaParseData::AppendDataRun(const char*, int)
+{
+    return TRUE;
+}
+
 BOOL CJavaParseData::CommitLine(BOOL)
 {
     ++m_nLine;
@@ -293,8 +298,8 @@ BOOL CJavaParseData::TakeAngleBrackets(long lPos)
             CJavaLookahead::AppendCompact(m_pText, lPos, lEnd, m_strAttach);
             m_lAttachAt = lPos;
         }
-    } else if (m_nLastWord >= 0 && !IsJavaKeyword(m_words[m_nLastWord].strWord)) {
-        CJavaLookahead::AppendCompact(m_pText, lPos, lEnd, m_words[m_nLastWord].strWord);
+    } else if (m_nLastWord >= 0 && !IsJavaKeyword(GetWord(m_nLastWord))) {
+        CJavaLookahead::AppendCompact(m_pText, lPos, lEnd, MutableWord(m_nLastWord));
     }
     return TRUE;
 }
@@ -339,13 +344,17 @@ CKeywords* CJavaParseData::IsKeyword(const char* pszWord, int nStart, unsigned l
 
 void CJavaParseData::TakeReportedWord(const char* pszWord, long nStart)
 {
+    int nLength = static_cast<int>(std::strlen(pszWord));
     CString strJoined;
     const char* psz = pszWord;
+    BOOL bInText = TRUE;
     if (m_lAttachAt >= 0) {
-        if (m_lAttachAt == nStart + static_cast<long>(std::strlen(pszWord))) {
+        if (m_lAttachAt == nStart + nLength) {
             strJoined = pszWord;
             strJoined += m_strAttach;
             psz = strJoined;
+            nLength = strJoined.GetLength();
+            bInText = FALSE;
         }
         m_lAttachAt = -1;
     }
@@ -355,19 +364,21 @@ void CJavaParseData::TakeReportedWord(const char* pszWord, long nStart)
     const char* pDots = m_bDots ? std::strstr(psz, "...") : nullptr;
     m_bDots = FALSE;
     if (pDots) {
-        long lPrefix = static_cast<long>(pDots - psz);
-        if (lPrefix == 0 && m_nLastWord >= 0)
-            m_words[m_nLastWord].strWord += "...";
-        else
-            TakeWord(CString(psz, static_cast<int>(lPrefix + 3)), nStart);
+        int nPrefix = static_cast<int>(pDots - psz);
+        if (nPrefix == 0 && m_nLastWord >= 0) {
+            MutableWord(m_nLastWord) += "...";
+        } else {
+            CString strType(psz, nPrefix + 3);
+            TakeWord(strType, strType.GetLength(), nStart, FALSE);
+        }
         if (pDots[3])
-            TakeWord(pDots + 3, nStart + lPrefix + 3);
+            TakeWord(pDots + 3, nLength - nPrefix - 3, nStart + nPrefix + 3, bInText);
         return;
     }
-    TakeWord(psz, nStart);
+    TakeWord(psz, nLength, nStart, bInText);
 }
 
-void CJavaParseData::TakeWord(const char* pszWord, long lOffset)
+void CJavaParseData::TakeWord(const char* pszWord, int nLength, long lOffset, BOOL bInText)
 {
     if (!m_pCurrent) {
         TopLevelWord(pszWord, lOffset);
@@ -375,7 +386,7 @@ void CJavaParseData::TakeWord(const char* pszWord, long lOffset)
     }
     BOOL bStored = FALSE;
     if (!m_bWordBefore || m_bPendingDelivered) {
-        StoreWord(pszWord, lOffset);
+        StoreWord(pszWord, nLength, lOffset, bInText);
         bStored = TRUE;
     }
     if (!m_bPendingDelivered) {
@@ -388,7 +399,7 @@ void CJavaParseData::TakeWord(const char* pszWord, long lOffset)
         }
     }
     if (!bStored)
-        StoreWord(pszWord, lOffset);
+        StoreWord(pszWord, nLength, lOffset, bInText);
 }
 
 void CJavaParseData::TopLevelWord(const char* pszWord, long lOffset)
@@ -422,9 +433,9 @@ void CJavaParseData::TopLevelWord(const char* pszWord, long lOffset)
         m_chPending = 0;
         m_bPendingDelivered = TRUE;
         m_bWordBefore = FALSE;
-        StoreWord(pszWord, lOffset);
+        StoreWord(pszWord, static_cast<int>(std::strlen(pszWord)), lOffset, FALSE);
     } else if (IsModifierWord(pszWord)) {
-        StoreWord(pszWord, lOffset);
+        StoreWord(pszWord, static_cast<int>(std::strlen(pszWord)), lOffset, FALSE);
     } else {
         ResetWords();
     }
@@ -450,23 +461,53 @@ void CJavaParseData::Deliver()
     }
 }
 
-void CJavaParseData::StoreWord(const char* pszWord, long lOffset)
+void CJavaParseData::StoreWord(const char* pszWord, int nLength, long lOffset, BOOL bInText)
 {
     if (m_nWords >= m_nRingSize) {
         m_nLastWord = -1;
         return;
     }
     CWord& word = m_words[m_nWords];
-    word.strWord = pszWord;
     word.lOffset = lOffset;
+    word.nLength = nLength;
+    // Most words are never looked at: they stay in the text until asked for.
+    word.bInText = bInText;
+    if (bInText)
+        word.pText = m_pText + lOffset;
+    else
+        word.strWord = pszWord;
     if (m_nTypeDeclaration == TYPE_NONE)
-        m_nTypeDeclaration = TypeDeclarationOf(word.strWord);
+        m_nTypeDeclaration = TypeDeclarationOf(pszWord, nLength);
     m_nLastWord = m_nWords++;
+}
+
+const CString& CJavaParseData::GetWord(int nIndex) const
+{
+    const CWord& word = m_words[nIndex];
+    if (word.bInText) {
+        word.strWord.str().assign(word.pText, static_cast<size_t>(word.nLength));
+        word.bInText = FALSE;
+    }
+    return word.strWord;
+}
+
+CString& CJavaParseData::MutableWord(int nIndex)
+{
+    GetWord(nIndex);
+    return m_words[nIndex].strWord;
+}
+
+BOOL CJavaParseData::WordIs(int nIndex, const char* psz, int nLength) const
+{
+    const CWord& word = m_words[nIndex];
+    if (word.nLength != nLength && word.bInText)
+        return FALSE;
+    return word.bInText ? std::memcmp(word.pText, psz, static_cast<size_t>(nLength)) == 0 : word.strWord == psz;
 }
 
 void CJavaParseData::AddWord(const char* pszWord, long lOffset)
 {
-    StoreWord(pszWord, lOffset);
+    StoreWord(pszWord, static_cast<int>(std::strlen(pszWord)), lOffset, FALSE);
 }
 
 void CJavaParseData::ResetWords()
@@ -479,7 +520,7 @@ void CJavaParseData::ResetWords()
 int CJavaParseData::FindWord(const char* pszWord, int nFrom) const
 {
     for (int i = nFrom; i < m_nWords; ++i)
-        if (m_words[i].strWord == pszWord)
+        if (GetWord(i) == pszWord)
             return i;
     return -1;
 }
@@ -487,30 +528,30 @@ int CJavaParseData::FindWord(const char* pszWord, int nFrom) const
 int CJavaParseData::FindInterfaceWord() const
 {
     for (int i = 0; i < m_nWords; ++i)
-        if (m_words[i].strWord == "interface" || m_words[i].strWord == "@interface")
+        if (WordIs(i, "interface", 9) || WordIs(i, "@interface", 10))
             return i;
     return -1;
 }
 
-int CJavaParseData::TypeDeclarationOf(const CString& strWord)
+int CJavaParseData::TypeDeclarationOf(const char* pszWord, int nLength)
 {
-    switch (strWord.GetLength()) {
-    case 4: return strWord == "enum" ? TYPE_ENUM : TYPE_NONE;
-    case 5: return strWord == "class" ? TYPE_CLASS : TYPE_NONE;
-    case 9: return strWord == "interface" ? TYPE_INTERFACE : TYPE_NONE;
-    case 10: return strWord == "@interface" ? TYPE_ANNOTATION : TYPE_NONE;
+    switch (nLength) {
+    case 4: return std::memcmp(pszWord, "enum", 4) == 0 ? TYPE_ENUM : TYPE_NONE;
+    case 5: return std::memcmp(pszWord, "class", 5) == 0 ? TYPE_CLASS : TYPE_NONE;
+    case 9: return std::memcmp(pszWord, "interface", 9) == 0 ? TYPE_INTERFACE : TYPE_NONE;
+    case 10: return std::memcmp(pszWord, "@interface", 10) == 0 ? TYPE_ANNOTATION : TYPE_NONE;
     }
     return TYPE_NONE;
 }
 
 BOOL CJavaParseData::IsRecordHeader() const
 {
-    if (m_nWords < 2 || m_words[m_nWords - 2].strWord != "record")
+    if (m_nWords < 2 || !WordIs(m_nWords - 2, "record", 6))
         return FALSE;
     for (int i = 0; i < m_nWords - 2; ++i)
-        if (!IsModifierWord(m_words[i].strWord))
+        if (!IsModifierWord(GetWord(i)))
             return FALSE;
-    return !IsJavaKeyword(m_words[m_nWords - 1].strWord);
+    return !IsJavaKeyword(GetWord(m_nWords - 1));
 }
 
 BOOL CJavaParseData::IsJavaKeyword(const CString& strWord) const
@@ -528,7 +569,7 @@ int CJavaParseData::TakeModifiers(CVarObject* pObject, int nFlags, int nFrom) co
 {
     int nSeen = 0;
     for (int i = nFrom; i < m_nWords; ++i) {
-        const CString& str = m_words[i].strWord;
+        const CString& str = GetWord(i);
         if (str.IsEmpty())
             continue;
         switch (str[0]) {
@@ -572,10 +613,10 @@ int CJavaParseData::TakeModifiers(CVarObject* pObject, int nFlags, int nFrom) co
 int CJavaParseData::FindTypeWord(int nFrom) const
 {
     for (int i = nFrom; i < m_nWords; ++i)
-        if (CTinctoView::m_JavaLanguage.IsDataType(m_words[i].strWord))
+        if (CTinctoView::m_JavaLanguage.IsDataType(GetWord(i)))
             return i;
     for (int i = nFrom; i < m_nWords; ++i)
-        if (!IsJavaKeyword(m_words[i].strWord))
+        if (!IsJavaKeyword(GetWord(i)))
             return i;
     return -1;
 }
@@ -585,12 +626,12 @@ BOOL CJavaParseData::TakeTypeAndName(CVarObject* pObject, int nArrayDims, int nF
     int nType = FindTypeWord(nFrom);
     if (nType < 0)
         return FALSE;
-    pObject->m_strType = m_words[nType].strWord;
+    pObject->m_strType = GetWord(nType);
     for (int i = 0; i < nArrayDims; ++i)
         pObject->m_strType += "[]";
     if (nType + 1 >= m_nWords)
         return FALSE;
-    pObject->m_strName = m_words[nType + 1].strWord;
+    pObject->m_strName = GetWord(nType + 1);
     pObject->m_nNameOffset = m_words[nType + 1].lOffset;
     return TRUE;
 }

@@ -38,13 +38,15 @@ public:
     CTextFormat* IsPatternStart(const char* pText, int nPosition, int nLength) override;
     int IsEndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength) override;
     BOOL CommitLine(BOOL bLineBreak) override;
+    // Comment and string bodies are not looked at: accepted whole.
+    BOOL AppendDataRun(const char* pText, int nCount) override;
     BOOL IsDelimiter(char ch, int nPosition, BOOL bNumber) override;
     // Records the word; always answers that it is no keyword.
     CKeywords* IsKeyword(const char* pszWord, int nStart, unsigned long nKey, BOOL bNumber) override;
 
     // The word ring: the words since the last reset, oldest first.
     int GetWordCount() const { return m_nWords; }
-    const CString& GetWord(int nIndex) const { return m_words[nIndex].strWord; }
+    const CString& GetWord(int nIndex) const;
     long GetWordOffset(int nIndex) const { return m_words[nIndex].lOffset; }
     // Index of the first word equal to pszWord at or after nFrom; -1 if none.
     int FindWord(const char* pszWord, int nFrom = 0) const;
@@ -91,10 +93,19 @@ public:
     static const int m_nRingSize = 256;
 
 protected:
+    // A word of the ring: still in the text (bInText), or copied out.
     struct CWord {
-        CString strWord;
+        mutable CString strWord;
         long lOffset = 0;
+        const char* pText = nullptr;
+        int nLength = 0;
+        mutable bool bInText = false;
     };
+
+    // The word, to be changed in place.
+    CString& MutableWord(int nIndex);
+    // TRUE when word nIndex is psz (nLength bytes).
+    BOOL WordIs(int nIndex, const char* psz, int nLength) const;
 
     // The rarer halves of the callbacks above, out of line so the common
     // characters take a short path.
@@ -105,10 +116,11 @@ protected:
     // A word the tokenizer reported: joins type arguments and "..." to it.
     void TakeReportedWord(const char* pszWord, long nStart);
     // One word as the tokenizer reported it (generic text already attached).
-    void TakeWord(const char* pszWord, long lOffset);
-    void StoreWord(const char* pszWord, long lOffset);
+    // bInText: the word is the text at lOffset, so it need not be copied yet.
+    void TakeWord(const char* pszWord, int nLength, long lOffset, BOOL bInText);
+    void StoreWord(const char* pszWord, int nLength, long lOffset, BOOL bInText);
     // The TYPE_ value of one word.
-    static int TypeDeclarationOf(const CString& strWord);
+    static int TypeDeclarationOf(const char* pszWord, int nLength);
     // A word met while no declaration is current.
     void TopLevelWord(const char* pszWord, long lOffset);
     // Passes the pending delimiter to the current declaration.

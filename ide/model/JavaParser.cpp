@@ -15,10 +15,46 @@
 
 namespace {
 
-// Reads a whole regular file into a buffer of its length plus a zero byte.
-// On failure returns FALSE with the reason.
-BOOL ReadWholeFile(const char* pszPath, std::unique_ptr<char[]>& pText, long& lLength, long long& nTime,
-                   CString& strError)
+// The buffer files are read into, kept between parses so that reading a
+// folder of sources does not allocate (and fault in) fresh memory per file.
+class CReadBuffer {
+public:
+    ~CReadBuffer() { Release(); }
+    // At least nSize bytes; the contents are undefined.
+    char* Get(size_t nSize)
+    {
+        if (nSize > m_nSize) {
+            Release();
+            m_pText = new char[nSize];
+            m_nSize = nSize;
+        }
+        return m_pText;
+    }
+    // Gives back memory a very large file needed.
+    void Trim()
+    {
+        if (m_nSize > s_nKeep)
+            Release();
+    }
+
+private:
+    void Release()
+    {
+        delete[] m_pText;
+        m_pText = nullptr;
+        m_nSize = 0;
+    }
+
+    static constexpr size_t s_nKeep = 4 << 20;
+    char* m_pText = nullptr;
+    size_t m_nSize = 0;
+};
+
+thread_local CReadBuffer s_readBuffer;
+
+// Reads a whole regular file into the read buffer, terminated with a zero
+// byte. On failure returns FALSE with the reason.
+BOOL ReadWholeFile(const char* pszPath, char*& pText, long& lLength, long long& nTime, CString& strError)
 {
     int fd = open(pszPath, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -35,10 +71,10 @@ BOOL ReadWholeFile(const char* pszPath, std::unique_ptr<char[]>& pText, long& lL
         strError = "is too large";  // the tokenizer counts positions in int
     bOk = bOk && strError.IsEmpty();
     if (bOk) {
-        pText.reset(new char[static_cast<size_t>(st.st_size) + 1]);
+        pText = s_readBuffer.Get(static_cast<size_t>(st.st_size) + 1);
         lLength = 0;
         while (lLength < st.st_size) {
-            ssize_t n = read(fd, pText.get() + lLength, static_cast<size_t>(st.st_size - lLength));
+            ssize_t n = read(fd, pText + lLength, static_cast<size_t>(st.st_size - lLength));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
@@ -94,46 +130,42 @@ CFileObject* CJavaParser::ParseText(const char* pText, long lLength)
 
 CFileObject* CJavaParser::ParseFile(const char* pszPath, CString& strError)
 {
-    std::unique_ptr<char[]> pText;
-    long lLength = 0;
-    long long nTime = 0;
-    if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError))
-        return nullptr;
-    CFileObject* pFile = ParseText(pText.get(), lLength);
-    if (pFile)
-        pFile->m_nLastWriteTime = nTime;
-    else
-        strError = "out of memory";
-    return pFile;
+    return ReadAndParse(pszPath, TRUE, &strError);
 }
 
 CFileObject* CJavaParser::ParseFile(const char* pszPath)
 {
-    std::unique_ptr<char[]> pText;
-    long lLength = 0;
-    long long nTime = 0;
-    CString strError;
-    if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError)) {
-        ShowOpenError(pszPath);
-        return nullptr;
-    }
-    CFileObject* pFile = ParseText(pText.get(), lLength);
-    if (pFile)
-        pFile->m_nLastWriteTime = nTime;
-    return pFile;
+    return ReadAndParse(pszPath, TRUE, nullptr);
 }
 
 CFileObject* CJavaParser::ParseIntrospectionFile(const char* pszPath)
 {
-    std::unique_ptr<char[]> pText;
+    return ReadAndParse(pszPath, FALSE, nullptr);
+}
+
+CFileObject* CJavaParser::ReadAndParse(const char* pszPath, BOOL bFromDisk, CString* pError)
+{
+    char* pText = nullptr;
     long lLength = 0;
     long long nTime = 0;
     CString strError;
     if (!ReadWholeFile(pszPath, pText, lLength, nTime, strError)) {
-        ShowOpenError(pszPath);
+        if (pError)
+            *pError = strError;
+        else
+            ShowOpenError(pszPath);
         return nullptr;
     }
-    return lLength > 0 ? ParseText(pText.get(), lLength) : nullptr;
+    CFileObject* pFile = nullptr;
+    if (bFromDisk || lLength > 0) {
+        pFile = ParseText(pText, lLength);
+        if (pFile && bFromDisk)
+            pFile->m_nLastWriteTime = nTime;
+        if (!pFile && pError)
+            *pError = "out of memory";
+    }
+    s_readBuffer.Trim();
+    return pFile;
 }
 
 BOOL CJavaParser::HasMainMethod(const CVarClass* pClass)

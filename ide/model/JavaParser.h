@@ -32,4 +32,10 @@ public:
     // it; the path under pszSourceDir when none has it.
     static CString GetSourcePath(const char* pszPackage, const char* pszClass, const char* pszSourceDir,
                                  const char* pszClassPath);
+
+protected:
+    // Reads and parses a file; bFromDisk: a source (file time taken, empty
+    // parsed) rather than introspection output. Failures go to *pError when
+    // given, else to a message box.
+    static CFileObject* ReadAndParse(const char* pszPath, BOOL bFromDisk, CString* pError);
 };
