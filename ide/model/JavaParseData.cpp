@@ -271,7 +271,12 @@ BOOL CJavaParseData::Delimiter(char ch, int nPosition, unsigned char nClass)
         break;
     }
     case C_LT:
-        if (TakeAngleBrackets(nPosition))
+        // Type arguments in a method body shape nothing; the brace closing
+        // the body may still be pending, so it is delivered first. In an
+        // initialiser their commas must not end the field.
+        if (m_nFilter == FILTER_BODY && !m_bPendingDelivered)
+            Deliver();
+        if (!(IsFiltering() && m_nFilter == FILTER_BODY) && TakeAngleBrackets(nPosition))
             return TRUE;
         break;
     case C_DELIM:
@@ -314,6 +319,8 @@ void CJavaParseData::TakeDelimiter(char ch, long lPos)
         m_nLastWord = -1;
     if (m_pCurrent && !m_bPendingDelivered)
         Deliver();
+    if (IsFiltering() && !PassesFilter(ch))
+        return;
     if (!m_pCurrent) {
         // Between declarations only modifiers carry over to the next keyword.
         if (ch != '-')
@@ -327,6 +334,26 @@ void CJavaParseData::TakeDelimiter(char ch, long lPos)
     m_bWordBefore = !m_bWordOpen;
 }
 
+BOOL CJavaParseData::PassesFilter(char ch)
+{
+    if (m_nFilter == FILTER_INITIALISER) {
+        switch (ch) {
+        case '{': case '}': case '(': case ')': case '[': case ']': case ',': case ';':
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (ch == ';') {
+        // All a body does with it: forget the words of the statement.
+        if (m_bWordOpen)
+            m_bResetAfterWord = TRUE;
+        else
+            ResetWords();
+        return FALSE;
+    }
+    return ch == '{' || ch == '}';
+}
+
 CKeywords* CJavaParseData::IsKeyword(const char* pszWord, int nStart, unsigned long, BOOL)
 {
     if (!m_pResult)
@@ -335,6 +362,10 @@ CKeywords* CJavaParseData::IsKeyword(const char* pszWord, int nStart, unsigned l
     if (IsSwallowed(nStart))
         return nullptr;
     TakeReportedWord(pszWord, nStart);
+    if (m_bResetAfterWord) {
+        m_bResetAfterWord = FALSE;
+        ResetWords();
+    }
     if (m_bCloseLastWord) {
         m_bCloseLastWord = FALSE;
         m_nLastWord = -1;
@@ -457,6 +488,7 @@ void CJavaParseData::Deliver()
     m_chPending = 0;
     if (!bGoesOn) {
         m_pCurrent = nullptr;
+        m_nFilter = FILTER_NONE;
         ResetWords();
     }
 }
@@ -478,6 +510,8 @@ void CJavaParseData::StoreWord(const char* pszWord, int nLength, long lOffset, B
         word.strWord = pszWord;
     if (m_nTypeDeclaration == TYPE_NONE)
         m_nTypeDeclaration = TypeDeclarationOf(pszWord, nLength);
+    if (nLength == 6 && std::memcmp(pszWord, "record", 6) == 0)
+        m_bRecordWord = TRUE;
     m_nLastWord = m_nWords++;
 }
 
@@ -515,6 +549,7 @@ void CJavaParseData::ResetWords()
     m_nWords = 0;
     m_nLastWord = -1;
     m_nTypeDeclaration = TYPE_NONE;
+    m_bRecordWord = FALSE;
 }
 
 int CJavaParseData::FindWord(const char* pszWord, int nFrom) const

@@ -62,6 +62,13 @@ public:
     // Appends a word as if it had been read at lOffset.
     void AddWord(const char* pszWord, long lOffset);
 
+    // What the declaration being read needs of the delimiters: all of them;
+    // in a method body or initialiser block only the braces (a ";" resets
+    // the words); in a field's initialiser only brackets, "," and ";". The
+    // others pass like blanks. Off while the words hold a class keyword.
+    enum { FILTER_NONE, FILTER_BODY, FILTER_INITIALISER };
+    void SetFilter(int nFilter) { m_nFilter = nFilter; }
+
     // 0-based count of the lines committed so far.
     int GetLineCounter() const { return m_nLine; }
     // 0-based line and offset of the delimiter being delivered.
@@ -113,6 +120,10 @@ protected:
     __attribute__((noinline)) int EndOfBlockComment(const char* pText, int nPosition, int nLength);
     __attribute__((noinline)) int EndOfPattern(CTextFormat* pFormat, const char* pText, int nPosition, int nLength);
     __attribute__((noinline)) BOOL Delimiter(char ch, int nPosition, unsigned char nClass);
+    // The body filter holds unless the words begin a local class or record.
+    BOOL IsFiltering() const { return m_nFilter != FILTER_NONE && m_nTypeDeclaration == TYPE_NONE && !m_bRecordWord; }
+    // TRUE when the filter in force lets ch through to the declaration.
+    BOOL PassesFilter(char ch);
     // A word the tokenizer reported: joins type arguments and "..." to it.
     void TakeReportedWord(const char* pszWord, long nStart);
     // One word as the tokenizer reported it (generic text already attached).
@@ -140,6 +151,9 @@ protected:
     std::vector<CWord> m_words;
     int m_nWords = 0;
     int m_nTypeDeclaration = TYPE_NONE;  // FindTypeDeclaration of the words in the ring
+    int m_nFilter = FILTER_NONE;
+    BOOL m_bResetAfterWord = FALSE;   // a ";" in a body: the words go once the word before it is taken
+    BOOL m_bRecordWord = FALSE;       // "record" is among the words
     BOOL m_bCloseLastWord = FALSE;    // the word being reported ends before a delimiter
     BOOL m_bDots = FALSE;             // the word being collected holds "..."
     int m_nLastWord = -1;             // ring index of the word type arguments and "..." may join; -1 none

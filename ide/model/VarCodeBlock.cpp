@@ -11,6 +11,7 @@ BOOL CVarCodeBlock::Parse(char ch)
         if (m_nBraceDepth++ == 0) {
             m_nState = STATE_BODY;
             m_nHeaderOffset = pData->GetPendingOffset();
+            pData->SetFilter(CJavaParseData::FILTER_BODY);
         }
         pData->ResetWords();
     } else if (ch == '}' && --m_nBraceDepth <= 0) {
@@ -18,6 +19,7 @@ BOOL CVarCodeBlock::Parse(char ch)
         m_nEndOffset = pData->GetPendingOffset();
         m_bComplete = TRUE;
         pData->ResetWords();
+        pData->SetFilter(CJavaParseData::FILTER_NONE);
         return FALSE;
     }
     return TRUE;

@@ -65,6 +65,7 @@ BOOL CVarMethod::Parse(char ch)
         m_nState = STATE_BODY;
         m_nBodyDepth = 1;
         pData->ResetWords();
+        pData->SetFilter(CJavaParseData::FILTER_BODY);
     }
     return TRUE;
 }
@@ -99,6 +100,7 @@ BOOL CVarMethod::ParseBody(CJavaParseData* pData, char ch)
             AddLocalClass(pLocal);
         else
             delete pLocal;
+        pData->SetFilter(CJavaParseData::FILTER_BODY);
         return TRUE;
     }
     switch (ch) {
@@ -120,6 +122,7 @@ BOOL CVarMethod::ParseBody(CJavaParseData* pData, char ch)
     case '}':
         if (--m_nBodyDepth <= 0) {
             Finish(pData);
+            pData->SetFilter(CJavaParseData::FILTER_NONE);
             return FALSE;
         }
         pData->ResetWords();
@@ -138,8 +141,10 @@ void CVarMethod::StartLocalClass(CJavaParseData* pData, int nKind, char ch)
     pLocal->m_strOuterMethod = m_strName;
     if (m_pOwnerClass)
         pLocal->m_strOuterClass = m_pOwnerClass->m_strName;
-    if (pLocal->Parse(ch))
+    if (pLocal->Parse(ch)) {
         m_pLocalClass = pLocal;
-    else
+        pData->SetFilter(CJavaParseData::FILTER_NONE);
+    } else {
         delete pLocal;
+    }
 }

@@ -28,8 +28,10 @@ BOOL CVariable::Parse(char ch)
         pData->TakeTypeAndName(this, m_nArrayDims);
         m_nArrayDims = 0;
         m_nState = STATE_BODY;
-        if (ch == '=')
+        if (ch == '=') {
+            pData->SetFilter(CJavaParseData::FILTER_INITIALISER);
             return TRUE;
+        }
     } else {
         // The initialiser: only a "," or ";" outside its brackets ends the declarator.
         switch (ch) {
@@ -44,6 +46,7 @@ BOOL CVariable::Parse(char ch)
             return TRUE;
     }
     pData->ResetWords();
+    pData->SetFilter(CJavaParseData::FILTER_NONE);
     if (ch == ',') {
         // The next declarator shares modifiers and type.
         if (m_bStatic)

@@ -112,6 +112,11 @@ const CRuleCase s_rules[] = {
      "local class A.f.L class - - -\n"
      "method A.f.L.g void - - -\n"
      "field A.after int - - -\n"},
+    {"LocalClassHeaderKeepsTypeArguments",
+     "class A { <T> void f() { List<T> l = m(a < b, c); class L extends B<T> implements I<T>, J { } } }",
+     "class A class - - -\n"
+     "method A.f void - - -\n"
+     "local class A.f.L class - - extends B<T> implements I<T>, J\n"},
     {"AnonymousClassesAndInitialisersSkipped",
      "class A { static { x(); } { y(); } Runnable r = new Runnable() { public void run() { } }, s; int z; }",
      "class A class - - -\n"
@@ -136,6 +141,12 @@ const CRuleCase s_rules[] = {
      "field A.m Map<String, List<Integer>> - - -\n"
      "field A.l List<String>[] - - -\n"
      "field A.e java.util.Map.Entry<K,V> - - -\n"},
+    {"TypeArgumentCommasInInitialiser",
+     "class A { Map<String, Object> m = new HashMap<String, Object>(), n = Map.<String, Object>of(); int z; }",
+     "class A class - - -\n"
+     "field A.m Map<String, Object> - - -\n"
+     "field A.n Map<String, Object> - - -\n"
+     "field A.z int - - -\n"},
     {"GenericMethodTypeParametersSkipped",
      "class A { public static <K, V extends Comparable<? super V>> Map<K, V> sort(Map<K, V> m) { return m; }"
      " <T> T id(T t) { return t; } }",
