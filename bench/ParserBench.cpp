@@ -211,11 +211,13 @@ int CompareWithCtags()
         dMosk = std::min(dMosk, ParseAllFromDisk(nullptr, nullptr, nullptr));
         double d = RunCtags(strList, strTags);
         if (d < 0) {
-            std::fprintf(stderr, "parser_bench: ctags could not be run (is universal-ctags installed?)\n");
+            // Not a failure of the parser: the other benchmarks of the run go on.
+            std::printf("mosk parser (from disk) %8.1f MB/s; ctags could not be run (is universal-ctags "
+                        "installed?): no comparison\n", dMegabytes / dMosk);
             std::remove(strList.c_str());
             std::remove(strTags.c_str());
             rmdir(szFolder);
-            return 1;
+            return 0;
         }
         dCtags = std::min(dCtags, d);
     }
