@@ -288,7 +288,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     CSummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("mosk parser (in memory) %8.1f MB/s\n", reporter.m_mbPerSecond["BM_ParseInMemory"]);
+    if (double dInMemory = reporter.m_mbPerSecond["BM_ParseInMemory"]; dInMemory > 0)
+        std::printf("mosk parser (in memory) %8.1f MB/s\n", dInMemory);
     int nStatus = CompareWithCtags();
     benchmark::Shutdown();
     return nStatus;
