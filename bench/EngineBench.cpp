@@ -4,6 +4,7 @@
 // Prints MB/s of each, their ratios, and the memory the control needs to
 // hold a 5 MB text.
 #include "Corpus.h"
+#include "SummaryReporter.h"
 #include "RichEditCtrl.h"
 #include "RichTextExport.h"
 #include "StreamInData.h"
@@ -123,19 +124,6 @@ void ReportMemory()
     delete pCtrl;
 }
 
-class CSummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            auto it = run.counters.find("bytes_per_second");
-            if (it != run.counters.end())
-                m_mbPerSecond[run.run_name.function_name] = it->second.value / 1e6;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> m_mbPerSecond;
-};
 
 } // namespace
 
@@ -157,10 +145,10 @@ int main(int argc, char** argv)
     CSummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    double dScan = reporter.m_mbPerSecond["BM_ByteScan"];
-    double dRich = reporter.m_mbPerSecond["BM_RichText"];
+    double dScan = reporter.MBPerSecond("BM_ByteScan");
+    double dRich = reporter.MBPerSecond("BM_RichText");
     std::printf("\nbyte scan     %8.1f MB/s\n", dScan);
-    double dLoad = reporter.m_mbPerSecond["BM_Load"];
+    double dLoad = reporter.MBPerSecond("BM_Load");
     std::printf("rich text     %8.1f MB/s  (target >= 100; %.3f of the byte scan)\n", dRich, dRich / dScan);
     std::printf("load          %8.1f MB/s  (target >= 50; %.3f of the byte scan, %.3f of rich text)\n", dLoad,
                 dLoad / dScan, dLoad / dRich);

@@ -7,6 +7,7 @@
 // reports (by file, kind and name) are in Mosk's parse results. A Google
 // Benchmark case adds the in-memory parse rate.
 #include "Corpus.h"
+#include "SummaryReporter.h"
 #include "FileObject.h"
 #include "JavaParser.h"
 #include "VarClass.h"
@@ -167,19 +168,6 @@ void BM_ParseInMemory(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * g_corpus.TotalBytes()));
 }
 
-class CSummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            auto it = run.counters.find("bytes_per_second");
-            if (it != run.counters.end())
-                m_mbPerSecond[run.run_name.function_name] = it->second.value / 1e6;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> m_mbPerSecond;
-};
 
 // Timed passes of each side, taken in turn; the best of each counts.
 const int s_nPasses = 5;
@@ -288,7 +276,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     CSummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (double dInMemory = reporter.m_mbPerSecond["BM_ParseInMemory"]; dInMemory > 0)
+    if (double dInMemory = reporter.MBPerSecond("BM_ParseInMemory"); dInMemory > 0)
         std::printf("mosk parser (in memory) %8.1f MB/s\n", dInMemory);
     int nStatus = CompareWithCtags();
     benchmark::Shutdown();

@@ -53,7 +53,14 @@ protected:
 private:
     struct CViewHash {
         using is_transparent = void;
-        size_t operator()(std::string_view sv) const { return std::hash<std::string_view>()(sv); }
+        // Words are short: a plain multiplicative hash beats a general-purpose one here.
+        size_t operator()(std::string_view sv) const
+        {
+            size_t h = sv.size();
+            for (char ch : sv)
+                h = h * 33 + static_cast<unsigned char>(ch);
+            return h;
+        }
     };
     // Hash index over m_WordList so the tokenizer's per-word lookups are O(1),
     // with a quick rejection by first character and length before hashing.

@@ -62,7 +62,19 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
     m_nPos = static_cast<int>(pData->GetBufferPos());
     // Whether m_pFormat is a pattern, asked once each time the format changes.
     BOOL bPattern = m_pFormat->IsPattern();
+    CTextFormat* pLastStart = nullptr;
+    BOOL bLastStartPattern = FALSE;
     CWordState word;
+    // Delimiters are handed over in runs: a run is written before anything
+    // else the sink receives, so the order of the output stays the same.
+    int nDelimiters = 0;
+    auto flushDelimiters = [&]() -> BOOL {
+        if (nDelimiters == 0)
+            return TRUE;
+        BOOL bOk = pData->AppendDataRun(pText + m_nPos - nDelimiters, nDelimiters);
+        nDelimiters = 0;
+        return bOk;
+    };
     auto finishWord = [&]() -> BOOL {
         if (!word.bInWord)
             return TRUE;
@@ -74,7 +86,7 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
     while (m_nPos < nLength) {
         char ch = pText[m_nPos];
         if (IsLineEnd(ch)) {
-            if (!finishWord())
+            if (!flushDelimiters() || !finishWord())
                 return;
             if (!pData->CommitLine(TRUE))
                 return;
@@ -90,9 +102,15 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
                 return;
         } else {
             m_pFormat = pData->IsPatternStart(pText, m_nPos, nLength);
-            bPattern = m_pFormat->IsPattern();
+            // Nearly every answer is the normal format again: ask a format
+            // whether it is a pattern only when it differs from the last one.
+            if (m_pFormat != pLastStart) {
+                pLastStart = m_pFormat;
+                bLastStartPattern = m_pFormat->IsPattern();
+            }
+            bPattern = bLastStartPattern;
             if (bPattern) {
-                if (!finishWord())
+                if (!flushDelimiters() || !finishWord())
                     return;
                 if (!AddToBufferEOPattern(pData))
                     return;
@@ -102,9 +120,10 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
             } else if (pData->IsDelimiter(ch, m_nPos, word.bNumber)) {
                 if (!finishWord())
                     return;
-                if (!pData->AppendData(ch))
-                    return;
+                ++nDelimiters;
             } else {
+                if (!flushDelimiters())
+                    return;
                 word.bInWord = TRUE;
                 ++word.nLength;
                 if (word.bNumber && !IsDigit(ch) && ch != '.')
@@ -119,7 +138,7 @@ void CParseBuffer::ParseBuffer(CConvertData* pData)
     }
 
     if (m_nPos == nLength) {
-        if (!finishWord())
+        if (!flushDelimiters() || !finishWord())
             return;
         if (!pData->CommitLine(FALSE))
             return;

@@ -9,9 +9,21 @@
 
 namespace {
 
-bool NeedsEscape(char ch)
+// Characters the rich text carries behind a backslash: braces, the backslash,
+// digits (they would run into a preceding control word's number) and the space.
+struct CEscapeTable {
+    bool m_bEscape[256] = {};
+    constexpr CEscapeTable()
+    {
+        for (const char* p = "{}\\ 0123456789"; *p; ++p)
+            m_bEscape[static_cast<unsigned char>(*p)] = true;
+    }
+};
+constexpr CEscapeTable s_escapes;
+
+inline bool NeedsEscape(char ch)
 {
-    return ch == '{' || ch == '}' || ch == '\\' || ch == ' ' || (ch >= '0' && ch <= '9');
+    return s_escapes.m_bEscape[static_cast<unsigned char>(ch)];
 }
 
 } // namespace
@@ -140,6 +152,21 @@ BOOL CStreamInData::AppendData(char ch)
 
 BOOL CStreamInData::AppendDataRun(const char* pText, int nCount)
 {
+    // Fast path: the run fits even if every character were prefixed, and its
+    // first character is not a hyphen that may need doubling.
+    if (nCount > 0 && !m_bDiverting && !m_bInEscape && m_strHeld.empty() && pText[0] != '-'
+        && m_lRead + m_lPending + 2 * static_cast<long>(nCount) <= m_lBufferSize) {
+        char* pOut = m_pStreamInBuffer + m_lRead + m_lPending;
+        char* pStart = pOut;
+        for (int i = 0; i < nCount; ++i) {
+            char ch = pText[i];
+            if (NeedsEscape(ch))
+                *pOut++ = '\\';
+            *pOut++ = ch;
+        }
+        m_lPending += static_cast<long>(pOut - pStart);
+        return TRUE;
+    }
     for (int i = 0; i < nCount; ++i) {
         char ch = pText[i];
         bool bPrefix = NeedsEscape(ch) || (ch == '-' && NothingPending() && GetBufferPos() > 0);
