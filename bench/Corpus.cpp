@@ -1,6 +1,7 @@
 #include "Corpus.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,18 @@ bool CCorpus::Load(const std::string& strFolder, const std::string& strExtension
     }
     std::sort(m_files.begin(), m_files.end(), [](const CFile& a, const CFile& b) { return a.strPath < b.strPath; });
     return !m_files.empty();
+}
+
+bool CCorpus::LoadDefault(const char* pszProgram)
+{
+    std::string strFolder = DefaultFolder();
+    if (!Load(strFolder, ".java")) {
+        std::fprintf(stderr, "%s: no Java sources under %s (set MOSK_BENCH_CORPUS)\n", pszProgram, strFolder.c_str());
+        return false;
+    }
+    std::printf("corpus: %s, %zu files, %.1f MB\n", strFolder.c_str(), m_files.size(),
+                static_cast<double>(m_nTotal) / 1e6);
+    return true;
 }
 
 std::string CCorpus::DefaultFolder()

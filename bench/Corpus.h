@@ -20,6 +20,9 @@ public:
 
     // The corpus folder: $MOSK_BENCH_CORPUS, else build-bench/corpus/java.base.
     static std::string DefaultFolder();
+    // Loads the Java files of the default folder and prints a line about
+    // them; on failure prints why (naming pszProgram) and returns false.
+    bool LoadDefault(const char* pszProgram);
 
 private:
     std::vector<CFile> m_files;

@@ -133,13 +133,8 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    std::string strFolder = CCorpus::DefaultFolder();
-    if (!g_corpus.Load(strFolder, ".java")) {
-        std::fprintf(stderr, "engine_bench: no Java sources under %s (set MOSK_BENCH_CORPUS)\n", strFolder.c_str());
+    if (!g_corpus.LoadDefault("engine_bench"))
         return 1;
-    }
-    std::printf("corpus: %s, %zu files, %.1f MB\n", strFolder.c_str(), g_corpus.Files().size(),
-                static_cast<double>(g_corpus.TotalBytes()) / 1e6);
     CTinctoView::Init(RGB(255, 255, 255), 100);
     benchmark::Initialize(&argc, argv);
     CSummaryReporter reporter;
