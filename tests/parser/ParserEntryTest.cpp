@@ -179,8 +179,9 @@ TEST(JavaParser, SurvivesGarbageAndTruncation)
     for (size_t n = 0; n <= strSample.size(); n += 7) {
         auto pFile = Parse(strSample.substr(0, n));
         ASSERT_TRUE(pFile);
-        if (CVarClass* pBox = pFile->FindClass("Box"))
+        if (CVarClass* pBox = pFile->FindClass("Box")) {
             EXPECT_EQ(pBox->m_bComplete, n > strSample.find("\n}\n", strSample.find("private void helper")) + 1);
+        }
     }
     std::mt19937 random(7);
     for (int i = 0; i < 200; ++i) {
