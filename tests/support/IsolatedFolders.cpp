@@ -1,9 +1,11 @@
 // Compiled into every test program: before any test runs, the settings and
-// data folders point into a fresh temporary folder, so no test reads or
-// writes the user's own settings; the folder is removed at exit.
+// data folders, the XDG folders and the home folder point into a fresh
+// temporary folder, so no test reads or writes the user's own files; the
+// folder is removed at exit.
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,6 +22,12 @@ public:
         setenv("MOSK_DATA_DIR", (m_strRoot + "/data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (m_strRoot + "/xdg-config").c_str(), 1);
         setenv("XDG_DATA_HOME", (m_strRoot + "/xdg-data").c_str(), 1);
+        setenv("XDG_CACHE_HOME", (m_strRoot + "/xdg-cache").c_str(), 1);
+        // Qt keeps its runtime files here; it must exist with mode 0700.
+        std::string strRuntime = m_strRoot + "/xdg-runtime";
+        mkdir(strRuntime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", strRuntime.c_str(), 1);
+        setenv("HOME", (m_strRoot + "/home").c_str(), 1);
     }
     ~CIsolatedFolders()
     {
