@@ -80,6 +80,14 @@ void CRichEditCtrl::GetWindowText(CString& strText) const
     GetTextRange(0, -1, strText);
 }
 
+void CRichEditCtrl::ClampRange(LONG& nStart, LONG& nEnd) const
+{
+    LONG nLength = GetTextLength();
+    if (nEnd < 0 || nEnd > nLength)
+        nEnd = nLength;
+    nStart = std::clamp<LONG>(nStart, 0, nEnd);
+}
+
 CString CRichEditCtrl::GetWindowText() const
 {
     CString strText;
@@ -89,10 +97,7 @@ CString CRichEditCtrl::GetWindowText() const
 
 LONG CRichEditCtrl::GetTextRange(LONG nFirst, LONG nLast, CString& strText) const
 {
-    LONG nLength = GetTextLength();
-    if (nLast < 0 || nLast > nLength)
-        nLast = nLength;
-    nFirst = std::clamp<LONG>(nFirst, 0, nLast);
+    ClampRange(nFirst, nLast);
     std::string& str = strText.str();
     str.resize(static_cast<size_t>(nLast - nFirst));
     m_text.Copy(nFirst, nLast - nFirst, str.data());
@@ -245,10 +250,7 @@ CHARFORMAT CRichEditCtrl::InsertionFormat(LONG nPos, LONG nEnd, bool bUseSetForm
 
 DWORD CRichEditCtrl::GetCharFormat(LONG nStart, LONG nEnd, CHARFORMAT& cf) const
 {
-    LONG nLength = GetTextLength();
-    if (nEnd < 0 || nEnd > nLength)
-        nEnd = nLength;
-    nStart = std::clamp<LONG>(nStart, 0, nEnd);
+    ClampRange(nStart, nEnd);
     if (nStart == nEnd) {
         // At the caret the format set on the empty selection counts.
         bool bCaret = m_nAnchor == m_nActive && nStart == m_nActive;
@@ -302,10 +304,7 @@ void CRichEditCtrl::CompactFormatsIfFull()
 
 BOOL CRichEditCtrl::SetCharFormat(LONG nStart, LONG nEnd, const CHARFORMAT& cf)
 {
-    LONG nLength = GetTextLength();
-    if (nEnd < 0 || nEnd > nLength)
-        nEnd = nLength;
-    nStart = std::clamp<LONG>(nStart, 0, nEnd);
+    ClampRange(nStart, nEnd);
     DWORD dwMask = cf.dwMask & CCharFormatTable::SUPPORTED_MASK;
     if (nStart == nEnd || dwMask == 0)
         return TRUE;

@@ -177,6 +177,9 @@ private:
     void ReplaceRange(LONG nStart, LONG nEnd, CTextPiece& piece, LONG nCaret = -1);
     void SetSelection(LONG nAnchor, LONG nActive);
     LONG SnapBack(LONG nPos) const;
+    // Clamps a range to the text: an end below 0 or past the text is its end,
+    // the start lies in [0, end].
+    void ClampRange(LONG& nStart, LONG& nEnd) const;
     LONG SnapForward(LONG nPos) const;
     // Format a character inserted at nPos takes (replacing up to nEnd): the
     // one set on the empty selection (when bUseSetFormat), else that of the

@@ -15,15 +15,6 @@ BOOL CVarImport::Parse(char ch)
         m_bStatic = TRUE;
         ++nName;
     }
-    if (nName > 0 && nName < nCount) {
-        m_strName = pData->GetWord(nName);
-        m_nNameOffset = pData->GetWordOffset(nName);
-    }
-    if (nCount > 0)
-        m_nHeaderOffset = pData->GetWordOffset(0);
-    m_nEndLine = pData->GetPendingLine() + 1;
-    m_nEndOffset = pData->GetPendingOffset();
-    m_bComplete = TRUE;
-    pData->ResetWords();
+    EndStatement(pData, nName);
     return FALSE;
 }

@@ -1,5 +1,7 @@
 #include "VarObject.h"
 
+#include "JavaParseData.h"
+
 #include "Archive.h"
 #include "BrowserTree.h"
 #include "JavaName.h"
@@ -167,4 +169,19 @@ void CVarObject::DumpTo(CString& strOut, int nIndent) const
     DumpAttributes(strOut);
     strOut += '\n';
     DumpChildren(strOut, nIndent + 2);
+}
+
+void CVarObject::EndStatement(CJavaParseData* pData, int nName)
+{
+    int nCount = pData->GetWordCount();
+    if (nName > 0 && nName < nCount) {
+        m_strName = pData->GetWord(nName);
+        m_nNameOffset = pData->GetWordOffset(nName);
+    }
+    if (nCount > 0)
+        m_nHeaderOffset = pData->GetWordOffset(0);
+    m_nEndLine = pData->GetPendingLine() + 1;
+    m_nEndOffset = pData->GetPendingOffset();
+    m_bComplete = TRUE;
+    pData->ResetWords();
 }

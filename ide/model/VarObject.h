@@ -24,6 +24,8 @@ enum EVarImage {
     IMG_COUNT
 };
 
+class CJavaParseData;
+
 class CVarObject : public CObject {
     MOSK_DECLARE_SERIAL(CVarObject)
 public:
@@ -96,6 +98,9 @@ protected:
     virtual void DumpAttributes(CString& strOut) const;
     // Appends the dumps of owned objects at nIndent.
     virtual void DumpChildren(CString& strOut, int nIndent) const {}
+    // Completes a one-line statement (package, import) at its ';': the name
+    // is word nName of the parser's words (none when out of range).
+    void EndStatement(CJavaParseData* pData, int nName);
     // Appends strItem, separated by pszSeparator when strOut is not empty.
     static void AppendJoined(CString& strOut, const CString& strItem, const char* pszSeparator);
 };
