@@ -1,6 +1,9 @@
 #include "RichEditCtrl.h"
 
+#include "CaretMotion.h"
+#include "KeyState.h"
 #include "RichEditObserver.h"
+#include "TextColumns.h"
 #include "RtfReader.h"
 #include "TextPiece.h"
 #include "UserInterface.h"
@@ -705,4 +708,208 @@ CString CRichEditCtrl::Dump() const
                   static_cast<int>(std::max(m_nAnchor, m_nActive)), static_cast<int>(m_nActive));
     strDump += strSel;
     return strDump;
+}
+
+// ---- Window messages
+
+LRESULT CRichEditCtrl::SendMessage(UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    LONG nStart, nEnd;
+    switch (nMessage) {
+    case WM_CHAR:
+        OnChar(static_cast<UINT>(wParam));
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam));
+        return 0;
+    case WM_CUT:
+        Cut();
+        ScrollCaret();
+        return 0;
+    case WM_COPY:
+        Copy();
+        return 0;
+    case WM_PASTE:
+        Paste();
+        ScrollCaret();
+        return 0;
+    case WM_CLEAR:
+        Clear();
+        return 0;
+    case EM_SETSEL:
+        SetSel(static_cast<LONG>(static_cast<LPARAM>(wParam)), static_cast<LONG>(lParam));
+        return 0;
+    case EM_GETSEL:
+        GetSel(nStart, nEnd);
+        if (wParam)
+            *reinterpret_cast<LONG*>(wParam) = nStart;
+        if (lParam)
+            *reinterpret_cast<LONG*>(lParam) = nEnd;
+        return nStart;
+    case EM_REPLACESEL:
+        ReplaceSel(reinterpret_cast<const char*>(lParam));
+        return 0;
+    case EM_LINEFROMCHAR:
+        return LineFromChar(static_cast<LONG>(static_cast<LPARAM>(wParam)));
+    case EM_LINEINDEX:
+        return LineIndex(static_cast<int>(static_cast<LPARAM>(wParam)));
+    case WM_LBUTTONDOWN:
+        m_nGoalColumn = -1;
+        m_nMouseAnchor = (wParam & MK_SHIFT) ? m_nAnchor : static_cast<LONG>(lParam);
+        SetSelection(m_nMouseAnchor, static_cast<LONG>(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        if (wParam & MK_LBUTTON)
+            SetSelection(m_nMouseAnchor, static_cast<LONG>(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        CCaretMotion::WordAt(*this, static_cast<LONG>(lParam), nStart, nEnd);
+        m_nMouseAnchor = nStart;
+        SetSelection(nStart, nEnd);
+        return 0;
+    default:
+        // Focus, key-up, button-up and the undo messages need nothing from
+        // the plain control.
+        return 0;
+    }
+}
+
+void CRichEditCtrl::DeleteRange(LONG nStart, LONG nEnd)
+{
+    if (nStart >= nEnd)
+        return;
+    CTextPiece empty;
+    ReplaceRange(nStart, nEnd, empty);
+    m_bModified = TRUE;
+}
+
+void CRichEditCtrl::OnChar(UINT nChar)
+{
+    if (m_bReadOnly)
+        return;
+    m_nGoalColumn = -1;
+    if (nChar == '\r') {
+        ReplaceSel("\r\n");
+    } else if (nChar == '\t') {
+        ReplaceSel("\t");
+    } else if (nChar >= 0x20 && nChar != 0x7F && nChar <= 0x10FFFF) {
+        LONG nStart, nEnd;
+        GetSel(nStart, nEnd);
+        if (m_bOverwrite && nStart == nEnd && nStart < CCaretMotion::LineEnd(*this, nStart))
+            SetSelection(nStart, CCaretMotion::Next(*this, nStart));
+        CString strChar;
+        CTextColumns::AppendUtf8(strChar, static_cast<char32_t>(nChar));
+        ReplaceSel(strChar);
+    } else {
+        return;  // other control characters (Backspace is a key-down) insert nothing
+    }
+    ScrollCaret();
+}
+
+void CRichEditCtrl::MoveCaretTo(LONG nPos, BOOL bExtend, BOOL bKeepGoal)
+{
+    if (!bKeepGoal)
+        m_nGoalColumn = -1;
+    SetSelection(bExtend ? m_nAnchor : nPos, nPos);
+    ScrollCaret();
+}
+
+void CRichEditCtrl::OnKeyDown(UINT nKey)
+{
+    BOOL bShift = CKeyState::IsDown(VK_SHIFT);
+    BOOL bControl = CKeyState::IsDown(VK_CONTROL);
+    LONG nStart, nEnd;
+    GetSel(nStart, nEnd);
+    LONG nCaret = m_nActive;
+    switch (nKey) {
+    case VK_BACK:
+    case VK_DELETE:
+        if (m_bReadOnly)
+            return;
+        m_nGoalColumn = -1;
+        if (nStart < nEnd)
+            DeleteRange(nStart, nEnd);
+        else if (nKey == VK_BACK)
+            DeleteRange(CCaretMotion::Previous(*this, nCaret), nCaret);
+        else
+            DeleteRange(nCaret, CCaretMotion::Next(*this, nCaret));
+        ScrollCaret();
+        return;
+    case VK_LEFT:
+    case VK_RIGHT: {
+        BOOL bLeft = nKey == VK_LEFT;
+        LONG nTo;
+        if (!bShift && nStart < nEnd && !bControl)
+            nTo = bLeft ? nStart : nEnd;
+        else if (bControl)
+            nTo = bLeft ? CCaretMotion::WordLeft(*this, nCaret) : CCaretMotion::WordRight(*this, nCaret);
+        else
+            nTo = bLeft ? CCaretMotion::Previous(*this, nCaret) : CCaretMotion::Next(*this, nCaret);
+        MoveCaretTo(nTo, bShift);
+        return;
+    }
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT: {
+        if (m_nGoalColumn < 0)
+            m_nGoalColumn = CCaretMotion::ColumnAt(*this, nCaret, m_nTabColumns);
+        int nLines = (nKey == VK_UP || nKey == VK_DOWN) ? 1 : m_nPageLines;
+        if (nKey == VK_UP || nKey == VK_PRIOR)
+            nLines = -nLines;
+        if (nKey == VK_PRIOR || nKey == VK_NEXT)
+            LineScroll(nLines);
+        MoveCaretTo(CCaretMotion::LineMove(*this, nCaret, nLines, m_nGoalColumn, m_nTabColumns), bShift, TRUE);
+        return;
+    }
+    case VK_HOME:
+        MoveCaretTo(bControl ? 0 : CCaretMotion::LineStart(*this, nCaret), bShift);
+        return;
+    case VK_END:
+        MoveCaretTo(bControl ? GetTextLength() : CCaretMotion::LineEnd(*this, nCaret), bShift);
+        return;
+    case VK_INSERT:
+        if (!bShift && !bControl)
+            m_bOverwrite = !m_bOverwrite;
+        NotifySelection();  // the caret's shape follows the mode
+        return;
+    case 'A':
+        if (bControl && !bShift)
+            SetSelection(0, GetTextLength());
+        return;
+    default:
+        return;
+    }
+}
+
+void CRichEditCtrl::BeginDrag()
+{
+    GetSel(m_nDragStart, m_nDragEnd);
+}
+
+void CRichEditCtrl::EndDrag()
+{
+    m_nDragStart = m_nDragEnd = -1;
+}
+
+BOOL CRichEditCtrl::DropText(LONG nPos, const char* pszText, BOOL bCopy)
+{
+    if (m_bReadOnly || !pszText)
+        return FALSE;
+    nPos = std::clamp<LONG>(nPos, 0, GetTextLength());
+    if (!bCopy && m_nDragStart >= 0 && m_nDragStart < m_nDragEnd) {
+        if (nPos >= m_nDragStart && nPos <= m_nDragEnd) {
+            EndDrag();
+            return FALSE;  // dropped onto itself: nothing moves
+        }
+        DeleteRange(m_nDragStart, m_nDragEnd);
+        if (nPos > m_nDragEnd)
+            nPos -= m_nDragEnd - m_nDragStart;
+    }
+    EndDrag();
+    SetSelection(nPos, nPos);
+    LONG nBefore = GetTextLength();
+    ReplaceSel(pszText);
+    SetSelection(nPos, nPos + (GetTextLength() - nBefore));
+    return TRUE;
 }

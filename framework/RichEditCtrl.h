@@ -15,6 +15,7 @@
 #include "FormatRuns.h"
 #include "GapBuffer.h"
 #include "LineTable.h"
+#include "MessageTarget.h"
 #include "String.h"
 
 #include <vector>
@@ -22,7 +23,7 @@
 class IRichEditObserver;
 class CTextPiece;
 
-class CRichEditCtrl {
+class CRichEditCtrl : public IMessageTarget {
 public:
     CRichEditCtrl();
     CRichEditCtrl(const CRichEditCtrl&) = delete;
@@ -117,6 +118,24 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { m_bReadOnly = bReadOnly; return TRUE; }
     BOOL GetReadOnly() const { return m_bReadOnly; }
 
+    // ---- Window messages: the control's own handling of keys, characters,
+    // the clipboard and the mouse (see MessageTarget.h).
+    LRESULT SendMessage(UINT nMessage, WPARAM wParam, LPARAM lParam) override;
+    void BeginDrag() override;
+    void EndDrag() override;
+    BOOL DropText(LONG nPos, const char* pszText, BOOL bCopy) override;
+    // Overwrite mode: typed characters replace the one at the caret (VK_INSERT toggles it).
+    BOOL GetOverwrite() const { return m_bOverwrite; }
+    void SetOverwrite(BOOL bOverwrite) { m_bOverwrite = bOverwrite; }
+    // Columns between tab stops, for moving the caret up and down (the widget sets it).
+    void SetTabColumns(int nColumns) { m_nTabColumns = nColumns < 1 ? 1 : nColumns; }
+    int GetTabColumns() const { return m_nTabColumns; }
+    // Lines one page key moves (the widget sets it from its height).
+    void SetPageLines(int nLines) { m_nPageLines = nLines < 1 ? 1 : nLines; }
+    // Selects [nAnchor, nActive) keeping the caret at nActive (which may lie before nAnchor).
+    void SetSelAnchored(LONG nAnchor, LONG nActive) { SetSelection(nAnchor, nActive); }
+    LONG GetAnchor() const { return m_nAnchor; }
+
     // ---- Display state, kept for the widget that paints the control
     // Line shown at the top, counted from 0.
     int GetFirstVisibleLine() const { return static_cast<int>(m_nFirstVisibleLine); }
@@ -191,6 +210,10 @@ private:
     void NotifyFormat(LONG nStart, LONG nEnd);
     void NotifySelection();
     void NotifyDisplay();
+    void OnChar(UINT nChar);
+    void OnKeyDown(UINT nKey);
+    void MoveCaretTo(LONG nPos, BOOL bExtend, BOOL bKeepGoal = FALSE);
+    void DeleteRange(LONG nStart, LONG nEnd);
 
     CGapBuffer m_text;
     CLineTable m_lines;
@@ -210,5 +233,12 @@ private:
     BOOL m_bSysBackground = TRUE;
     COLORREF m_crBackground = RGB(255, 255, 255);
     std::vector<LONG> m_tabStops;
+    BOOL m_bOverwrite = FALSE;
+    int m_nTabColumns = 8;
+    int m_nPageLines = 20;
+    int m_nGoalColumn = -1;         // column kept while the caret moves up and down
+    LONG m_nMouseAnchor = 0;
+    LONG m_nDragStart = -1;         // selection being dragged out of the control
+    LONG m_nDragEnd = -1;
     std::vector<IRichEditObserver*> m_observers;
 };

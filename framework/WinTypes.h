@@ -163,3 +163,56 @@ struct PARAFORMAT {
     short cTabCount;
     LONG rgxTabs[MAX_TAB_STOPS];   // twips
 };
+
+// Window messages the rich-edit control and the views exchange. Mouse
+// messages carry a character position in lParam instead of a point: the
+// widget that paints the control turns points into positions.
+constexpr UINT WM_SETFOCUS = 0x0007;
+constexpr UINT WM_KILLFOCUS = 0x0008;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_KEYUP = 0x0101;
+constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_DROPFILES = 0x0233;
+constexpr UINT WM_CUT = 0x0300;
+constexpr UINT WM_COPY = 0x0301;
+constexpr UINT WM_PASTE = 0x0302;
+constexpr UINT WM_CLEAR = 0x0303;
+constexpr UINT WM_UNDO = 0x0304;
+constexpr UINT WM_USER = 0x0400;
+constexpr UINT EM_GETSEL = 0x00B0;
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_LINEINDEX = 0x00BB;
+constexpr UINT EM_LINEFROMCHAR = 0x00C9;
+constexpr UINT EM_REPLACESEL = 0x00C2;
+constexpr UINT EM_UNDO = 0x00C7;
+constexpr UINT EM_CANUNDO = 0x00C6;
+constexpr UINT EM_PASTESPECIAL = WM_USER + 64;
+constexpr UINT EM_REDO = WM_USER + 84;
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+
+// Virtual key codes (key-down and key-up messages); letters and digits are
+// their upper-case ASCII codes.
+constexpr int VK_BACK = 0x08;
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_PRIOR = 0x21;
+constexpr int VK_NEXT = 0x22;
+constexpr int VK_END = 0x23;
+constexpr int VK_HOME = 0x24;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_INSERT = 0x2D;
+constexpr int VK_DELETE = 0x2E;

@@ -109,3 +109,31 @@ int CTextColumns::TabSizeFromStop(LONG nFirstStopTwips, double dCellPixels, int 
     double dCellTwips = dCellPixels * 72.0 / nDpi * 20.0;
     return std::max(1, static_cast<int>(std::lround(nFirstStopTwips / dCellTwips)));
 }
+
+void CTextColumns::AppendUtf8(CString& str, char32_t ch)
+{
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+        ch = 0xFFFD;
+    char bytes[4];
+    int nCount;
+    if (ch < 0x80) {
+        bytes[0] = static_cast<char>(ch);
+        nCount = 1;
+    } else if (ch < 0x800) {
+        bytes[0] = static_cast<char>(0xC0 | (ch >> 6));
+        bytes[1] = static_cast<char>(0x80 | (ch & 0x3F));
+        nCount = 2;
+    } else if (ch < 0x10000) {
+        bytes[0] = static_cast<char>(0xE0 | (ch >> 12));
+        bytes[1] = static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | (ch & 0x3F));
+        nCount = 3;
+    } else {
+        bytes[0] = static_cast<char>(0xF0 | (ch >> 18));
+        bytes[1] = static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        bytes[3] = static_cast<char>(0x80 | (ch & 0x3F));
+        nCount = 4;
+    }
+    str.Append(bytes, nCount);
+}

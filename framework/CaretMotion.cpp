@@ -109,3 +109,44 @@ void CCaretMotion::WordAt(const CRichEditCtrl& ctrl, LONG nPos, LONG& nStart, LO
     nStart = nLineStart + nFrom;
     nEnd = nLineStart + nTo;
 }
+
+LONG CCaretMotion::WordLeft(const CRichEditCtrl& ctrl, LONG nPos)
+{
+    CString strText;
+    LONG nLength = ctrl.GetTextLength();
+    nPos = std::clamp<LONG>(nPos, 0, nLength);
+    // Blanks and line ends before the caret, then the word (or the one
+    // punctuation character) before them.
+    while (nPos > 0) {
+        LONG nPrev = Previous(ctrl, nPos);
+        ctrl.GetTextRange(nPrev, nPos, strText);
+        char ch = strText.IsEmpty() ? ' ' : strText[0];
+        if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n')
+            break;
+        nPos = nPrev;
+    }
+    if (nPos == 0)
+        return 0;
+    LONG nStart, nEnd;
+    WordAt(ctrl, Previous(ctrl, nPos), nStart, nEnd);
+    return nStart < nPos ? nStart : Previous(ctrl, nPos);
+}
+
+LONG CCaretMotion::WordRight(const CRichEditCtrl& ctrl, LONG nPos)
+{
+    LONG nLength = ctrl.GetTextLength();
+    nPos = std::clamp<LONG>(nPos, 0, nLength);
+    if (nPos >= nLength)
+        return nLength;
+    LONG nStart, nEnd;
+    WordAt(ctrl, nPos, nStart, nEnd);
+    LONG nTo = (nEnd > nPos && nStart <= nPos) ? nEnd : Next(ctrl, nPos);
+    CString strText;
+    while (nTo < nLength) {
+        ctrl.GetTextRange(nTo, nTo + 1, strText);
+        if (strText.IsEmpty() || (strText[0] != ' ' && strText[0] != '\t'))
+            break;
+        ++nTo;
+    }
+    return nTo;
+}

@@ -28,6 +28,10 @@ public:
     // else the word ending at nPos, else the one character at nPos; an
     // empty range at a line end.
     static void WordAt(const CRichEditCtrl& ctrl, LONG nPos, LONG& nStart, LONG& nEnd);
+    // Start of the word before nPos (skipping blanks and line ends first);
+    // end of the word at nPos followed by its blanks. Ctrl+Left / Ctrl+Right.
+    static LONG WordLeft(const CRichEditCtrl& ctrl, LONG nPos);
+    static LONG WordRight(const CRichEditCtrl& ctrl, LONG nPos);
     // Text of line nLine without its line end.
     static CString LineText(const CRichEditCtrl& ctrl, int nLine);
 };

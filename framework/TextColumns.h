@@ -5,7 +5,7 @@
 // takes one cell.
 #pragma once
 
-#include "WinTypes.h"
+#include "String.h"
 
 class CTextColumns {
 public:
@@ -24,6 +24,8 @@ public:
     // Tab size whose stops fall nFirstStopTwips apart when a cell is
     // dCellPixels wide at nDpi dots per inch (at least 1).
     static int TabSizeFromStop(LONG nFirstStopTwips, double dCellPixels, int nDpi);
+    // Appends the UTF-8 bytes of code point ch (invalid ones as U+FFFD).
+    static void AppendUtf8(CString& str, char32_t ch);
     // Next tab column after nColumn.
     static int NextTabColumn(int nColumn, int nTabSize) { return (nColumn / nTabSize + 1) * nTabSize; }
 };
