@@ -4,6 +4,8 @@
 // end of the text; 4 from start to end.
 #pragma once
 
+#include "String.h"
+
 class CBlock {
 public:
     CBlock() = default;
@@ -22,6 +24,8 @@ public:
     long GetCursor() const { return m_lCursor; }
     // Back to no request.
     void Reset() { *this = CBlock(); }
+    // "type T start S end E length L cursor C", for tests.
+    CString Dump() const;
 
 private:
     int m_nStart = 0;

@@ -3,6 +3,7 @@
 // was read at the caret. The pattern rules and the editing keys work on it.
 #pragma once
 
+#include "String.h"
 #include "WinTypes.h"
 
 class CRichEditCtrl;
@@ -44,6 +45,8 @@ public:
     int GetLine() const { return m_nLine; }
     BOOL IsRead() const { return m_bRead; }
     void ResetRead() { m_bRead = FALSE; }
+    // Line number, start, caret, length and text on one line, for tests.
+    CString Dump() const;
 
 private:
     CTinctoView* m_pView;
