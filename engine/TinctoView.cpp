@@ -13,6 +13,7 @@
 #include "UserInterface.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -309,7 +310,7 @@ void CTinctoView::SetDefaultFont(const LOGFONT& lf, int nStart, int nEnd)
     cf.dwMask = CFM_FACE | CFM_SIZE;
     LONG nHeight = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     cf.yHeight = nHeight * 72 * 20 / PIXELS_PER_INCH;
-    std::strncpy(cf.szFaceName, lf.lfFaceName, LF_FACESIZE - 1);
+    std::snprintf(cf.szFaceName, LF_FACESIZE, "%s", lf.lfFaceName);
     if (nEnd < 0)
         nEnd = m_pEditCtrl->GetTextLength();
     m_pEditCtrl->SetCharFormat(nStart, nEnd, cf);
