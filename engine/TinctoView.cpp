@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string_view>
 
 namespace {
 
@@ -260,11 +261,10 @@ void CTinctoView::Serialize(CArchive& ar)
         return;
     }
     size_t nLength = ar.GetRemaining();
-    std::string strText(nLength, '\0');
-    if (nLength > 0)
-        ar.Read(strText.data(), nLength);
-    m_bUnix = strText.find('\n') != std::string::npos && strText.find('\r') == std::string::npos;
-    if (!LoadText(strText.data(), static_cast<long>(nLength)))
+    const char* pText = ar.ReadInPlace(nLength);
+    std::string_view text(pText, nLength);
+    m_bUnix = text.find('\n') != std::string_view::npos && text.find('\r') == std::string_view::npos;
+    if (!LoadText(pText, static_cast<long>(nLength)))
         throw CArchiveException(CArchiveException::genericException);
 }
 

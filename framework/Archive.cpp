@@ -62,6 +62,14 @@ void CArchive::Read(void* pData, size_t nCount)
     m_nPos += nCount;
 }
 
+const char* CArchive::ReadInPlace(size_t nCount)
+{
+    Need(nCount);
+    const char* p = reinterpret_cast<const char*>(m_pIn) + m_nPos;
+    m_nPos += nCount;
+    return p;
+}
+
 CArchive& CArchive::operator<<(BYTE by)
 {
     Write(&by, 1);

@@ -62,6 +62,9 @@ public:
     // Raw bytes.
     void Write(const void* pData, size_t nCount);
     void Read(void* pData, size_t nCount);
+    // The next nCount bytes where they lie (loading archives), skipped over;
+    // valid as long as the archive's input.
+    const char* ReadInPlace(size_t nCount);
 
     // A count in the WORD-or-escaped form.
     void WriteCount(DWORD nCount);
