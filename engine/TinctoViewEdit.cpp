@@ -409,20 +409,31 @@ BOOL CTinctoView::DropText(LONG nPos, const char* pszText, BOOL bCopy)
 
 // ---- Replace
 
-void CTinctoView::OnReplaceSel(const char* pszFind, BOOL /*bNext*/, BOOL bCase, BOOL /*bWord*/, const char* pszReplace)
+void CTinctoView::OnReplaceSel(const char* pszFind, BOOL bNext, BOOL bCase, BOOL bWord, const char* pszReplace)
 {
-    if (!m_pEditCtrl || m_bReadOnly)
+    if (!m_pEditCtrl || m_bReadOnly || !pszFind || !*pszFind)
         return;
     CString strSel = m_pEditCtrl->GetSelText();
     CString strFind(pszFind);
     BOOL bMatch = bCase ? strSel == strFind : strSel.CompareNoCase(strFind) == 0;
-    if (!bMatch)
-        return;
-    CString strReplace(pszReplace ? pszReplace : "");
-    if (strReplace.IsEmpty())
-        SendMessage(WM_CLEAR, 0, 0);
-    else
-        InsertText(strReplace);
+    if (bMatch) {
+        CString strReplace(pszReplace ? pszReplace : "");
+        if (strReplace.IsEmpty())
+            SendMessage(WM_CLEAR, 0, 0);
+        else
+            InsertText(strReplace);
+    }
+    // Then on to the next match, as Find Next would.
+    LONG nStart, nEnd;
+    m_pEditCtrl->GetSel(nStart, nEnd);
+    DWORD dwFlags = (bNext ? FR_DOWN : 0) | (bCase ? FR_MATCHCASE : 0) | (bWord ? FR_WHOLEWORD : 0);
+    FINDTEXTEX ft{{bNext ? nEnd : nStart, -1}, pszFind, {-1, -1}};
+    if (m_pEditCtrl->FindText(dwFlags, &ft) >= 0) {
+        m_pEditCtrl->SetSel(ft.chrgText.cpMin, ft.chrgText.cpMax);
+        m_pEditCtrl->ScrollCaret();
+    } else {
+        CUserInterface::Get().Beep();
+    }
 }
 
 int CTinctoView::OnReplaceAll(const char* pszFind, const char* pszReplace, BOOL bCase, BOOL bWord)

@@ -207,3 +207,50 @@ TEST(EditKeysCommands, WordAtCursor)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EditKeysCommands, DragWithinTheViewMovesTextAsOneCutAndOnePaste)
+{
+    CViewDriver driver;
+    driver.Load("int a; /* c */ int b;");
+    driver.Select(0, 7);  // "int a; "
+    driver.m_view.BeginDrag();
+    EXPECT_TRUE(driver.m_view.DropText(driver.Find("int b;") + 6, "int a;", FALSE));
+    driver.m_view.EndDrag();
+    EXPECT_EQ(driver.Text(), "/* c */ int b;int a;");
+    EXPECT_EQ(driver.ColourMismatches(), "");
+    driver.Undo();
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "int a; /* c */ int b;");
+    EXPECT_EQ(driver.ColourMismatches(), "");
+}
+
+TEST(EditKeysCommands, DropOntoItselfChangesNothing)
+{
+    CViewDriver driver;
+    driver.Load("abcdef");
+    driver.Select(1, 4);
+    driver.m_view.BeginDrag();
+    EXPECT_FALSE(driver.m_view.DropText(2, "bcd", FALSE));
+    EXPECT_EQ(driver.Text(), "abcdef");
+    EXPECT_FALSE(driver.m_view.CanUndo());
+}
+
+TEST(EditKeysCommands, SingleReplaceThenFindsTheNext)
+{
+    CViewDriver driver;
+    driver.Load("x foo y foo");
+    driver.Select(2, 5);
+    driver.m_view.OnReplaceSel("foo", TRUE, TRUE, FALSE, "/*");
+    EXPECT_EQ(driver.Text(), "x /* y foo");
+    LONG nStart, nEnd;
+    driver.m_ctrl.GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 7);
+    EXPECT_EQ(nEnd, 10);
+    EXPECT_EQ(driver.ColourMismatches(), "");
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "x foo y foo");
+}
+
+}  // namespace
