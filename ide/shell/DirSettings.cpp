@@ -2,6 +2,9 @@
 
 #include "Profile.h"
 #include "SettingsFile.h"
+#include "UserInterface.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -172,6 +175,60 @@ BOOL CDirSettings::Save(CProfile& profile) const
             bOk = CSettingsFile::WriteString(profile, "User", strKey, strDir) && bOk;
     }
     return bOk;
+}
+
+BOOL CDirSettings::ApplyDialog(const CDialogValues& values, CProfile& profile, BOOL& bWarning)
+{
+    const struct {
+        const CString& strPath;
+        const char* pszMessage;
+    } checks[] = {
+        {values.strBrowserPath, "Browser file path does not exist"},
+        {values.strExePath, "Java EXE files path does not exist"},
+        {values.strSourcePath, "Java Source files path does not exist"},
+        {values.strDocPath, "Java DOC path does not exist"},
+        {values.strBeanDocPath, "Java Bean DOC path does not exist"},
+        {values.strJSDKDocPath, "Java Server SDK DOC path does not exist"},
+        {values.strProgramPath, "Mosk program path does not exist"},
+    };
+    for (const auto& check : checks) {
+        struct stat st;
+        if (!check.strPath.IsEmpty() && ::stat(check.strPath, &st) != 0) {
+            AfxMessageBox(check.pszMessage, MB_OK | MB_ICONINFORMATION);
+            return FALSE;
+        }
+    }
+    m_strBrowserPath = values.strBrowserPath;
+    m_strExePath = values.strExePath;
+    m_strSourcePath = values.strSourcePath;
+    m_strDocPath = values.strDocPath;
+    m_strBeanDocPath = values.strBeanDocPath;
+    m_strJSDKDocPath = values.strJSDKDocPath;
+    m_strProgramPath = values.strProgramPath;
+    UpdateApiDocDir();
+    m_ExePaths = values.exePaths;
+    m_SrcPaths = values.srcPaths;
+    m_DocPaths = values.docPaths;
+    // The user folders (index 100 on) survive the rebuild.
+    CStringArray userDirs;
+    for (int i = FIRST_USER_DIR; i < m_HelpDirs.GetSize(); ++i)
+        userDirs.Add(m_HelpDirs[i]);
+    BuildHelpDirs(profile, bWarning);
+    m_HelpDirs.SetSize(FIRST_USER_DIR);
+    for (int i = 0; i < userDirs.GetSize(); ++i)
+        m_HelpDirs.Add(userDirs[i]);
+    return TRUE;
+}
+
+int CDirSettings::FindSelection(const CStringArray& list, const char* pszCurrent)
+{
+    CString strCurrent(pszCurrent);
+    if (strCurrent.IsEmpty())
+        return -1;
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (list[i].Left(strCurrent.GetLength()) == strCurrent)
+            return i;
+    return -1;
 }
 
 int CDirSettings::FindHelpDirNumber(const char* pszFolder) const

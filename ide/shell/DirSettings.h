@@ -12,6 +12,15 @@ class CProfile;
 
 class CDirSettings {
 public:
+    // What the Directories dialog hands back on OK: the text fields, the
+    // entries selected in the three drop-down lists and the lists themselves.
+    struct CDialogValues {
+        CString strBrowserPath;
+        CString strExePath, strSourcePath, strDocPath;
+        CString strBeanDocPath, strJSDKDocPath, strProgramPath;
+        CStringArray exePaths, srcPaths, docPaths;
+    };
+
     // Index of the first user folder in the help directory list.
     static constexpr int FIRST_USER_DIR = 100;
     // Number of "Path%d" keys of section "User".
@@ -38,6 +47,15 @@ public:
     // folders (index 100 on) as "Path1".. in "User"; keys of "User" left
     // over from a longer list are removed. FALSE when the file could not be written.
     BOOL Save(CProfile& profile) const;
+
+    // The Directories dialog's OK: every non-empty path must exist; the first
+    // that does not is reported (information icon) and nothing is stored,
+    // FALSE. Otherwise the values and lists are stored, ApiDocDir recomputed
+    // and the help directory list rebuilt; TRUE.
+    BOOL ApplyDialog(const CDialogValues& values, CProfile& profile, BOOL& bWarning);
+    // Index of the first entry of list that begins with pszCurrent, -1 when none
+    // (the entry a drop-down list opens with; an empty value selects none).
+    static int FindSelection(const CStringArray& list, const char* pszCurrent);
 
     // Directory number (1-based position) of a folder in the help list, compared exactly; 0 if absent.
     int FindHelpDirNumber(const char* pszFolder) const;

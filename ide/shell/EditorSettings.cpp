@@ -3,6 +3,7 @@
 #include "Profile.h"
 #include "SettingsFile.h"
 #include "SystemColors.h"
+#include "UserInterface.h"
 
 #include <cstring>
 
@@ -235,6 +236,45 @@ CString CEditorSettings::Dump() const
         strOut += strLine;
     }
     return strOut;
+}
+
+CEditorSettings::CDialogValues CEditorSettings::GetDialogValues() const
+{
+    return {m_nTabSize / 4, m_nMenuItems, m_nMRULength, m_nUndoBufferSize, m_bTabSpaces, m_bAutoExpand,
+            m_bMenuTooltip, m_bBeep, m_bSmartIndent, m_bParseOnSave, m_bParseAllFiles, m_bCloseProjectFiles};
+}
+
+BOOL CEditorSettings::SetDialogValues(const CDialogValues& values)
+{
+    const struct {
+        int nValue, nMin, nMax;
+    } ranges[] = {
+        {values.nTabWidth, 2, 20},
+        {values.nMenuItems, 10, 50},
+        {values.nMRULength, 4, 16},
+        {values.nUndoBufferSize, 1, 250},
+    };
+    for (const auto& range : ranges) {
+        if (range.nValue < range.nMin || range.nValue > range.nMax) {
+            CString strText;
+            strText.Format("Please enter an integer between %d and %d.", range.nMin, range.nMax);
+            AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
+            return FALSE;
+        }
+    }
+    m_nTabSize = values.nTabWidth * 4;
+    m_nMenuItems = values.nMenuItems;
+    m_nMRULength = values.nMRULength;
+    m_nUndoBufferSize = values.nUndoBufferSize;
+    m_bTabSpaces = values.bTabSpaces;
+    m_bAutoExpand = values.bAutoExpand;
+    m_bMenuTooltip = values.bMenuTooltip;
+    m_bBeep = values.bBeep;
+    m_bSmartIndent = values.bSmartIndent;
+    m_bParseOnSave = values.bParseOnSave;
+    m_bParseAllFiles = values.bParseAllFiles;
+    m_bCloseProjectFiles = values.bCloseProjectFiles;
+    return TRUE;
 }
 
 int CEditorSettings::PointsToHeight(int nPoints, int nLogPixelsY)

@@ -23,6 +23,17 @@ public:
     };
     static constexpr int FORMAT_COUNT = 6;
 
+    // What the Editor dialog edits; the tab width in characters (the stored
+    // "Tabsize" is four times it).
+    struct CDialogValues {
+        int nTabWidth;          // 2..20
+        int nMenuItems;         // 10..50
+        int nMRULength;         // 4..16
+        int nUndoBufferSize;    // 1..250
+        BOOL bTabSpaces, bAutoExpand, bMenuTooltip, bBeep, bSmartIndent, bParseOnSave, bParseAllFiles,
+            bCloseProjectFiles;
+    };
+
     // Every field at its default, system colours from colors.
     explicit CEditorSettings(const CSystemColors& colors);
     CEditorSettings();
@@ -35,6 +46,13 @@ public:
     BOOL Save(CProfile& profile);
     // Every field at its default.
     void SetDefaults(const CSystemColors& colors);
+
+    // The values the Editor dialog opens with.
+    CDialogValues GetDialogValues() const;
+    // Checks the ranges of the numbers; on one outside its range, says
+    // "Please enter an integer between MIN and MAX." and returns FALSE
+    // without storing anything. Otherwise stores every value; TRUE.
+    BOOL SetDialogValues(const CDialogValues& values);
 
     // One line per key, "[Section] Key=value", in table order, then the formats.
     CString Dump() const;

@@ -284,6 +284,33 @@ void CJavaIDEApp::RebuildHelpDirs()
     m_DirSettings.BuildHelpDirs(GetProfile(), m_EditorSettings.m_bWarning);
 }
 
+BOOL CJavaIDEApp::ApplyDirectoriesDialog(const CDirSettings::CDialogValues& values)
+{
+    return m_DirSettings.ApplyDialog(values, GetProfile(), m_EditorSettings.m_bWarning);
+}
+
+BOOL CJavaIDEApp::ApplyEditorDialog(const CEditorSettings::CDialogValues& values)
+{
+    int nOldUndo = m_EditorSettings.m_nUndoBufferSize;
+    if (!m_EditorSettings.SetDialogValues(values))
+        return FALSE;
+    CTinctoView::SetSpaceForTab(m_EditorSettings.m_bTabSpaces);
+    ApplyEditorSettingsToViews();
+    // The engine takes its undo depth only at start-up.
+    if (m_EditorSettings.m_nUndoBufferSize != nOldUndo)
+        AfxMessageBox("Undo buffer size will take effect next time you start Mosk !!!");
+    SaveEditorSettings();
+    return TRUE;
+}
+
+void CJavaIDEApp::ApplyEditorFont(const char* pszFace, int nHeight)
+{
+    m_EditorSettings.m_strFontFace = pszFace;
+    m_EditorSettings.m_nFontHeight = nHeight;
+    SetFont(m_lfEditor, pszFace, nHeight);
+    ApplyEditorFontToViews();
+}
+
 const CString& CJavaIDEApp::GetIndexPath(int nIndex) const
 {
     assert(nIndex >= 0 && nIndex < INDEX_COUNT);
@@ -470,6 +497,8 @@ BOOL CJavaIDEApp::ConfirmDebuggerKill()
     return TRUE;
 }
 
+void CJavaIDEApp::ApplyEditorSettingsToViews() {}
+void CJavaIDEApp::ApplyEditorFontToViews() {}
 void CJavaIDEApp::SendDebuggerExit() {}
 CString CJavaIDEApp::GetOpenProjectPath() { return CString(); }
 BOOL CJavaIDEApp::SaveModifiedProject() { return TRUE; }

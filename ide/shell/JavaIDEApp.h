@@ -76,6 +76,16 @@ public:
     // Rebuilds the help directory list after the folders changed.
     void RebuildHelpDirs();
 
+    // OK of the Directories dialog: CDirSettings::ApplyDialog; FALSE keeps the dialog open.
+    BOOL ApplyDirectoriesDialog(const CDirSettings::CDialogValues& values);
+    // OK of the Editor dialog: stores the values (FALSE, nothing stored, when
+    // one is out of range), sets the engine's tab switch, applies them to the
+    // open views, says when the undo size takes effect only at the next
+    // start, and saves the editor settings at once.
+    BOOL ApplyEditorDialog(const CEditorSettings::CDialogValues& values);
+    // OK of the Font command: face and height become the editor font's (weight 400) and reach the views.
+    void ApplyEditorFont(const char* pszFace, int nHeight);
+
     // Path of an index file (resolved once step 12 has run).
     const CString& GetIndexPath(int nIndex) const;
     void SetIndexPath(int nIndex, const char* pszPath);
@@ -139,6 +149,10 @@ protected:
     virtual BOOL OpenProject(const char* pszPath);        // step 14: a ".mosk" file
     virtual void ShowTipOfTheDay();                   // step 15, when "Tip" is set
     virtual void FinishMainWindow();                  // step 15: splash gone, drops allowed
+
+    // Hooks of the options commands.
+    virtual void ApplyEditorSettingsToViews();        // the Editor dialog's values reach the open views
+    virtual void ApplyEditorFontToViews();            // m_lfEditor reaches the views and the output window
 
     // Hooks of the close checks.
     virtual void TerminateToolRun(int nExitCode);     // default: SIGTERM to the tool's process
