@@ -4,6 +4,7 @@
 #include "ArchiveFile.h"
 #include "CommandsDoc.h"
 #include "Profile.h"
+#include "SettingsFile.h"
 #include "SystemColors.h"
 #include "TinctoView.h"
 #include "UserInterface.h"
@@ -419,7 +420,7 @@ BOOL CJavaIDEApp::CanCloseMainFrame()
         SendDebuggerExit();
         m_DebuggerRun.m_bAborted = TRUE;
     }
-    GetProfile().WriteString("Mosk", "Project", GetOpenProjectPath());
+    CSettingsFile::WriteString(GetProfile(), "Mosk", "Project", GetOpenProjectPath());
     if (!SaveModifiedProject())
         return FALSE;
     WaitForSearchIndexLoaders();
