@@ -1,4 +1,5 @@
 // mosk-tool: the command-line companion of Mosk.
+#include "CommandsCommand.h"
 #include "OutlineCommand.h"
 #include "RtfCommand.h"
 
@@ -18,6 +19,7 @@ const CCommandEntry s_commands[] = {
     {"outline", &COutlineCommand::Run,
      "outline FILE...  the declarations of Java files, one per line:\n"
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
+    {"commands", &CCommandsCommand::Run, "commands FILE    the user commands of a user.cmd file, every field by name"},
 };
 
 int Usage()

@@ -1,9 +1,11 @@
-// mosk: the program. Installs the Qt user-interface seam, loads the colours
-// from the settings, shows the main window and opens the file named on the
-// command line.
+// mosk: the program. Installs the Qt user-interface seam and the palette's
+// system colours, runs the application object's start-up (settings, engine,
+// main window, the file named on the command line), the event loop, and
+// the close checks that save the settings.
 #include "MainFrame.h"
+#include "MoskApp.h"
+#include "QtSystemColors.h"
 #include "QtUserInterface.h"
-#include "TinctoView.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -16,18 +18,22 @@ int main(int argc, char* argv[])
 
     CQtUserInterface ui;
     CUserInterface* pPrevious = CUserInterface::Install(&ui);
-    CTinctoView::Init(RGB(255, 255, 255), 100);
+    CQtSystemColors colors;
+    const CSystemColors* pPreviousColors = CSystemColors::Install(&colors);
 
-    int nResult;
+    int nResult = 1;
     {
-        CMainFrame frame;
-        ui.SetMainWindow(&frame);
-        frame.show();
+        CMoskApp moskApp(colors);
         QStringList args = QApplication::arguments();
-        if (args.size() > 1)
-            frame.OpenFile(args.at(1));
-        nResult = QApplication::exec();
+        QByteArray file = args.size() > 1 ? args.at(1).toUtf8() : QByteArray();
+        if (moskApp.InitInstance(file.constData())) {
+            ui.SetMainWindow(moskApp.GetMainFrame());
+            nResult = QApplication::exec();
+            moskApp.CanCloseMainFrame();
+        }
+        moskApp.ExitInstance();
     }
+    CSystemColors::Install(pPreviousColors);
     CUserInterface::Install(pPrevious);
     return nResult;
 }
