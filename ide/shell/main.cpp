@@ -1,6 +1,6 @@
 // mosk: the program. Installs the Qt user-interface seam, loads the colours
 // from the settings, shows the main window and opens the file named on the
-// command line.
+// command line, or an empty untitled document without one.
 #include "MainFrame.h"
 #include "QtUserInterface.h"
 #include "TinctoView.h"
@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
         ui.SetMainWindow(&frame);
         frame.show();
         QStringList args = QApplication::arguments();
-        if (args.size() > 1)
-            frame.OpenFile(args.at(1));
+        if (args.size() < 2 || !frame.OpenFile(args.at(1)))
+            frame.NewFile();
         nResult = QApplication::exec();
     }
     CUserInterface::Install(pPrevious);
