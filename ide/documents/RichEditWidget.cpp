@@ -917,7 +917,7 @@ void CRichEditWidget::dropEvent(QDropEvent* pEvent)
     QByteArray text = pEvent->source() == this && m_bDragSource ? m_dragText
                                                                  : WithCrLf(pEvent->mimeData()->text().toUtf8());
     setFocus(Qt::OtherFocusReason);
-    BOOL bCopy = action == Qt::CopyAction && (pEvent->modifiers() & Qt::ControlModifier) ? TRUE : FALSE;
+    BOOL bCopy = (pEvent->modifiers() & Qt::ControlModifier) ? TRUE : FALSE;
     if (!pTarget->DropText(PositionFromPoint(pEvent->position().toPoint()), text.constData(), bCopy)) {
         pEvent->ignore();
         return;
