@@ -165,6 +165,7 @@ void CRichEditCtrl::SetSelection(LONG nAnchor, LONG nActive)
 
 void CRichEditCtrl::SetSel(LONG nStart, LONG nEnd)
 {
+    m_nGoalColumn = -1;   // a new place for the caret: Up and Down start from its column
     if (nStart < 0) {
         LONG nCaret = std::max(m_nAnchor, m_nActive);
         SetSelection(nCaret, nCaret);
@@ -438,6 +439,7 @@ void CRichEditCtrl::ReplaceRange(LONG nStart, LONG nEnd, CTextPiece& piece, LONG
     if (m_nFirstVisibleLine >= GetLineCount())
         m_nFirstVisibleLine = GetLineCount() - 1;
     LONG nNewCaret = nCaret < 0 ? nStart + nInserted : nCaret;
+    m_nGoalColumn = -1;
     bool bSelectionMoves = m_nAnchor != nNewCaret || m_nActive != nNewCaret;
     m_nAnchor = m_nActive = nNewCaret;
     if (nRemoved > 0 || nInserted > 0) {

@@ -133,7 +133,11 @@ public:
     // Lines one page key moves (the widget sets it from its height).
     void SetPageLines(int nLines) { m_nPageLines = nLines < 1 ? 1 : nLines; }
     // Selects [nAnchor, nActive) keeping the caret at nActive (which may lie before nAnchor).
-    void SetSelAnchored(LONG nAnchor, LONG nActive) { SetSelection(nAnchor, nActive); }
+    void SetSelAnchored(LONG nAnchor, LONG nActive)
+    {
+        m_nGoalColumn = -1;
+        SetSelection(nAnchor, nActive);
+    }
     LONG GetAnchor() const { return m_nAnchor; }
 
     // ---- Display state, kept for the widget that paints the control

@@ -1,26 +1,51 @@
 #include "RichEditWidget.h"
 
 #include "CaretMotion.h"
+#include "KeyState.h"
+#include "MessageTarget.h"
 #include "RichEditCtrl.h"
 #include "TextColumns.h"
+#include "VirtualKey.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <limits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr int LEFT_MARGIN = 4;
 constexpr int TOP_MARGIN = 1;
+
+// Text from outside with every line end (LF, CR or CR LF) as CR LF, the
+// control's own line end.
+QByteArray WithCrLf(const QByteArray& text)
+{
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char ch = text[i];
+        if (ch == '\r' || ch == '\n') {
+            out += "\r\n";
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -35,16 +60,18 @@ CRichEditWidget::CRichEditWidget(QWidget* pParent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(&m_caretTimer, &QTimer::timeout, this, [this] {
         m_bCaretOn = !m_bCaretOn;
-        viewport()->update(CaretRect());
+        viewport()->update(GetCaretRect());
     });
-    m_dragTimer.setInterval(50);
-    connect(&m_dragTimer, &QTimer::timeout, this, &CRichEditWidget::OnDragTimer);
+    m_scrollTimer.setInterval(50);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &CRichEditWidget::OnScrollTimer);
     SetEditorFont(DefaultEditorFont());
 }
 
@@ -60,20 +87,40 @@ void CRichEditWidget::SetEditCtrl(CRichEditCtrl* pCtrl)
         m_pCtrl->RemoveObserver(this);
     m_pCtrl = pCtrl;
     m_nWidestColumns = 0;
-    m_nGoalCaret = -1;
-    m_nDragAnchor = -1;
-    if (m_pCtrl)
+    m_bSelecting = m_bDragPending = false;
+    m_scrollTimer.stop();
+    if (m_pCtrl) {
         m_pCtrl->AddObserver(this);
+        m_pCtrl->SetPageLines(std::max(1, GetVisibleLineCount() - 1));
+    }
     UpdateTabSize();
     UpdateScrollBars();
-    viewport()->update();
+    UpdateAll();
+}
+
+void CRichEditWidget::SetMessageTarget(IMessageTarget* pTarget)
+{
+    m_pTarget = pTarget;
+}
+
+IMessageTarget* CRichEditWidget::GetMessageTarget() const
+{
+    if (!m_pCtrl)
+        return nullptr;
+    return m_pTarget ? m_pTarget : m_pCtrl;
+}
+
+LRESULT CRichEditWidget::Send(UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    IMessageTarget* pTarget = GetMessageTarget();
+    return pTarget ? pTarget->SendMessage(nMessage, wParam, lParam) : 0;
 }
 
 void CRichEditWidget::SetTabSize(int nTabSize)
 {
     m_nTabSize = std::max(1, nTabSize);
     UpdateTabSize();
-    viewport()->update();
+    UpdateAll();
 }
 
 int CRichEditWidget::GetTabSize() const
@@ -90,6 +137,7 @@ void CRichEditWidget::UpdateTabSize()
     m_pCtrl->GetParaFormat(pf);
     if (pf.cTabCount > 0)
         m_nEffectiveTabSize = CTextColumns::TabSizeFromStop(pf.rgxTabs[0], m_dCellWidth, logicalDpiY());
+    m_pCtrl->SetTabColumns(m_nEffectiveTabSize);
 }
 
 QFont CRichEditWidget::DefaultEditorFont(int nPointSize)
@@ -119,8 +167,10 @@ void CRichEditWidget::SetEditorFont(const QFont& font)
     m_nLineHeight = std::max(1, static_cast<int>(std::ceil(metrics.height())));
     m_nAscent = static_cast<int>(std::ceil(metrics.ascent()));
     UpdateTabSize();
+    if (m_pCtrl)
+        m_pCtrl->SetPageLines(std::max(1, GetVisibleLineCount() - 1));
     UpdateScrollBars();
-    viewport()->update();
+    UpdateAll();
 }
 
 QColor CRichEditWidget::ToColor(COLORREF cr)
@@ -152,50 +202,137 @@ LONG CRichEditWidget::PositionFromPoint(const QPoint& pt) const
     return m_pCtrl->LineIndex(nLine) + nByte;
 }
 
-QRect CRichEditWidget::CaretRect() const
+LONG CRichEditWidget::CharFromPoint(const QPoint& pt) const
+{
+    // The boundary nearest to half a cell further left is the start of the
+    // character the point is over.
+    return PositionFromPoint(pt - QPoint(static_cast<int>(m_dCellWidth / 2), 0));
+}
+
+QRect CRichEditWidget::LineRect(int nLine) const
+{
+    int nRow = nLine - (m_pCtrl ? m_pCtrl->GetFirstVisibleLine() : 0);
+    return QRect(0, TOP_MARGIN + nRow * m_nLineHeight, viewport()->width(), m_nLineHeight);
+}
+
+QRect CRichEditWidget::CaretRectAt(LONG nPos, bool bBlock) const
 {
     if (!m_pCtrl)
         return QRect();
-    LONG nCaret = m_pCtrl->GetCaret();
-    int nRow = m_pCtrl->LineFromChar(nCaret) - m_pCtrl->GetFirstVisibleLine();
-    int nColumn = CCaretMotion::ColumnAt(*m_pCtrl, nCaret, m_nEffectiveTabSize);
-    QPoint origin = GetTextOrigin();
-    int nX = origin.x() + static_cast<int>(std::lround(nColumn * m_dCellWidth));
-    return QRect(nX - 1, origin.y() + nRow * m_nLineHeight, 2, m_nLineHeight);
+    int nColumn = CCaretMotion::ColumnAt(*m_pCtrl, nPos, m_nEffectiveTabSize);
+    QRect line = LineRect(m_pCtrl->LineFromChar(nPos));
+    int nX = GetTextOrigin().x() + static_cast<int>(std::lround(nColumn * m_dCellWidth));
+    if (bBlock) {
+        int nRight = GetTextOrigin().x() + static_cast<int>(std::lround((nColumn + 1) * m_dCellWidth));
+        return QRect(nX, line.top(), std::max(2, nRight - nX), m_nLineHeight);
+    }
+    return QRect(nX - 1, line.top(), 2, m_nLineHeight);
+}
+
+QRect CRichEditWidget::GetCaretRect() const
+{
+    if (!m_pCtrl)
+        return QRect();
+    return CaretRectAt(m_pCtrl->GetCaret(), m_pCtrl->GetOverwrite());
 }
 
 // ---- Following the control
 
-void CRichEditWidget::Repaint()
+bool CRichEditWidget::IsRedrawOn() const
 {
-    if (!m_pCtrl || m_pCtrl->GetRedraw())
-        viewport()->update();
+    return m_pCtrl && m_pCtrl->GetRedraw();
+}
+
+void CRichEditWidget::UpdateAll()
+{
+    viewport()->update();
+    RememberPainted();
+}
+
+void CRichEditWidget::RememberPainted()
+{
+    if (!m_pCtrl) {
+        m_nPaintedLineCount = m_nPaintedSelFirst = m_nPaintedSelLast = -1;
+        return;
+    }
+    LONG nStart, nEnd;
+    m_pCtrl->GetSel(nStart, nEnd);
+    m_nPaintedLineCount = m_pCtrl->GetLineCount();
+    m_nPaintedSelFirst = m_pCtrl->LineFromChar(nStart);
+    m_nPaintedSelLast = m_pCtrl->LineFromChar(nEnd);
+}
+
+void CRichEditWidget::UpdateLines(int nFirst, int nLast)
+{
+    if (nFirst < 0 || nLast < 0)
+        return;
+    if (nFirst > nLast)
+        std::swap(nFirst, nLast);
+    int nTop = m_pCtrl->GetFirstVisibleLine();
+    int nBottom = nTop + GetVisibleLineCount();   // a partly shown row included
+    nFirst = std::max(nFirst, nTop);
+    nLast = std::min(nLast, nBottom);
+    if (nFirst > nLast)
+        return;
+    viewport()->update(LineRect(nFirst).united(LineRect(nLast)));
 }
 
 void CRichEditWidget::OnTextChanged(LONG nPos, LONG nRemoved, LONG nInserted)
 {
     if (nPos == 0 && nInserted == m_pCtrl->GetTextLength())
         m_nWidestColumns = 0;   // the whole text was replaced
-    UpdateScrollBars();
-    Repaint();
+    if (!IsRedrawOn()) {
+        m_bStale = true;
+        return;
+    }
+    if (m_pCtrl->GetLineCount() != m_nPaintedLineCount) {
+        // Lines below the edit moved up or down.
+        UpdateScrollBars();
+        UpdateAll();
+        return;
+    }
+    // As many line ends went as came: the lines around the edit keep their numbers.
+    UpdateLines(m_pCtrl->LineFromChar(nPos), m_pCtrl->LineFromChar(nPos + nInserted));
 }
 
-void CRichEditWidget::OnFormatChanged(LONG, LONG)
+void CRichEditWidget::OnFormatChanged(LONG nStart, LONG nEnd)
 {
-    Repaint();
+    if (!IsRedrawOn()) {
+        m_bStale = true;
+        return;
+    }
+    UpdateLines(m_pCtrl->LineFromChar(nStart), m_pCtrl->LineFromChar(nEnd));
 }
 
-void CRichEditWidget::OnSelectionChanged(LONG, LONG, LONG)
+void CRichEditWidget::OnSelectionChanged(LONG nStart, LONG nEnd, LONG)
 {
+    m_bCaretOn = true;
+    if (!IsRedrawOn()) {
+        m_bStale = true;
+        return;
+    }
     RestartCaretBlink();
-    Repaint();
+    if (m_pCtrl->GetLineCount() != m_nPaintedLineCount) {
+        UpdateScrollBars();
+        UpdateAll();
+        return;
+    }
+    UpdateLines(m_nPaintedSelFirst, m_nPaintedSelLast);
+    m_nPaintedSelFirst = m_pCtrl->LineFromChar(nStart);
+    m_nPaintedSelLast = m_pCtrl->LineFromChar(nEnd);
+    UpdateLines(m_nPaintedSelFirst, m_nPaintedSelLast);
 }
 
 void CRichEditWidget::OnDisplayChanged()
 {
+    if (!IsRedrawOn()) {
+        m_bStale = true;
+        return;
+    }
+    m_bStale = false;
     UpdateTabSize();
     UpdateScrollBars();
-    Repaint();
+    UpdateAll();
 }
 
 void CRichEditWidget::OnScrollCaret()
@@ -250,14 +387,17 @@ void CRichEditWidget::UpdateScrollBars()
 
 void CRichEditWidget::scrollContentsBy(int, int)
 {
+    // Scrolling is display state the control keeps for its painter, not an edit.
     if (m_pCtrl && verticalScrollBar()->value() != m_pCtrl->GetFirstVisibleLine())
         m_pCtrl->SetFirstVisibleLine(verticalScrollBar()->value());
-    viewport()->update();
+    UpdateAll();
 }
 
 void CRichEditWidget::resizeEvent(QResizeEvent* pEvent)
 {
     QAbstractScrollArea::resizeEvent(pEvent);
+    if (m_pCtrl)
+        m_pCtrl->SetPageLines(std::max(1, GetVisibleLineCount() - 1));
     UpdateScrollBars();
 }
 
@@ -286,10 +426,13 @@ void CRichEditWidget::paintEvent(QPaintEvent* pEvent)
             PaintLine(painter, nLine, nY, nSelStart, nSelEnd);
     }
 
-    if (hasFocus() && m_bCaretOn && nSelStart == nSelEnd) {
-        QColor caret(255 - background.red(), 255 - background.green(), 255 - background.blue());
-        painter.fillRect(CaretRect(), caret);
-    }
+    // The caret (and where dragged text would land) invert what is under
+    // them, so a block caret leaves its character readable.
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    if (hasFocus() && m_bCaretOn && nSelStart == nSelEnd)
+        painter.fillRect(GetCaretRect(), Qt::white);
+    if (m_nDropPos >= 0)
+        painter.fillRect(CaretRectAt(m_nDropPos, false), Qt::white);
 }
 
 void CRichEditWidget::PaintLine(QPainter& painter, int nLine, int nY, LONG nSelStart, LONG nSelEnd)
@@ -398,7 +541,7 @@ void CRichEditWidget::DrawSegment(QPainter& painter, const CSegment& seg, const 
     painter.drawText(QPointF(GetTextOrigin().x() + seg.nColumn * m_dCellWidth, nBaseline), strText);
 }
 
-// ---- Caret
+// ---- Caret and focus
 
 void CRichEditWidget::RestartCaretBlink()
 {
@@ -414,14 +557,18 @@ void CRichEditWidget::focusInEvent(QFocusEvent* pEvent)
 {
     QAbstractScrollArea::focusInEvent(pEvent);
     RestartCaretBlink();
-    viewport()->update();
+    UpdateAll();
+    Send(WM_SETFOCUS, 0, 0);
 }
 
 void CRichEditWidget::focusOutEvent(QFocusEvent* pEvent)
 {
     QAbstractScrollArea::focusOutEvent(pEvent);
     m_caretTimer.stop();
-    viewport()->update();
+    UpdateAll();
+    // Keys released elsewhere never reach this window: nothing counts as held.
+    CKeyState::SetModifiers(FALSE, FALSE, FALSE);
+    Send(WM_KILLFOCUS, 0, 0);
 }
 
 bool CRichEditWidget::focusNextPrevChild(bool)
@@ -431,117 +578,37 @@ bool CRichEditWidget::focusNextPrevChild(bool)
 
 // ---- Keys
 
-LONG CRichEditWidget::GetAnchor() const
+void CRichEditWidget::SetKeyState(Qt::KeyboardModifiers modifiers, int nKey, bool bPressed)
 {
-    LONG nStart, nEnd;
-    m_pCtrl->GetSel(nStart, nEnd);
-    return m_pCtrl->GetCaret() == nStart ? nEnd : nStart;
+    BOOL bShift = (modifiers & Qt::ShiftModifier) ? TRUE : FALSE;
+    BOOL bControl = (modifiers & Qt::ControlModifier) ? TRUE : FALSE;
+    BOOL bAlt = (modifiers & Qt::AltModifier) ? TRUE : FALSE;
+    // A modifier key's own event may or may not already count it in its
+    // modifiers, depending on the platform.
+    if (nKey == Qt::Key_Shift)
+        bShift = bPressed;
+    else if (nKey == Qt::Key_Control)
+        bControl = bPressed;
+    else if (nKey == Qt::Key_Alt)
+        bAlt = bPressed;
+    CKeyState::SetModifiers(bShift, bControl, bAlt);
 }
 
-void CRichEditWidget::MoveCaret(LONG nPos, bool bExtend)
+UINT CRichEditWidget::ClipboardMessage(int nKey, Qt::KeyboardModifiers modifiers)
 {
-    m_pCtrl->SetSel(bExtend ? GetAnchor() : nPos, nPos);
-    m_pCtrl->ScrollCaret();
-}
-
-void CRichEditWidget::InsertText(const QString& strText)
-{
-    if (m_pCtrl->GetReadOnly() || strText.isEmpty())
-        return;
-    m_pCtrl->ReplaceSel(strText.toUtf8().constData(), TRUE);
-    m_pCtrl->ScrollCaret();
-}
-
-void CRichEditWidget::DeleteFrom(LONG nOther)
-{
-    if (m_pCtrl->GetReadOnly())
-        return;
-    LONG nStart, nEnd;
-    m_pCtrl->GetSel(nStart, nEnd);
-    if (nStart == nEnd) {
-        if (nOther == nStart)
-            return;
-        m_pCtrl->SetSel(std::min(nOther, nStart), std::max(nOther, nStart));
+    modifiers &= Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    switch (nKey) {
+    case Qt::Key_Copy: return WM_COPY;
+    case Qt::Key_Cut: return WM_CUT;
+    case Qt::Key_Paste: return WM_PASTE;
+    case Qt::Key_C: return modifiers == Qt::ControlModifier ? WM_COPY : 0;
+    case Qt::Key_X: return modifiers == Qt::ControlModifier ? WM_CUT : 0;
+    case Qt::Key_V: return modifiers == Qt::ControlModifier ? WM_PASTE : 0;
+    case Qt::Key_Insert:
+        return modifiers == Qt::ControlModifier ? WM_COPY : modifiers == Qt::ShiftModifier ? WM_PASTE : 0;
+    case Qt::Key_Delete: return modifiers == Qt::ShiftModifier ? WM_CUT : 0;
+    default: return 0;
     }
-    m_pCtrl->Clear();
-    m_pCtrl->ScrollCaret();
-}
-
-bool CRichEditWidget::HandleMotionKey(QKeyEvent* pEvent)
-{
-    const bool bShift = pEvent->modifiers() & Qt::ShiftModifier;
-    const bool bCtrl = pEvent->modifiers() & Qt::ControlModifier;
-    const CRichEditCtrl& ctrl = *m_pCtrl;
-    LONG nCaret = ctrl.GetCaret();
-    LONG nStart, nEnd;
-    ctrl.GetSel(nStart, nEnd);
-    switch (pEvent->key()) {
-    case Qt::Key_Left:
-        MoveCaret(!bShift && nStart != nEnd ? nStart : CCaretMotion::Previous(ctrl, nCaret), bShift);
-        return true;
-    case Qt::Key_Right:
-        MoveCaret(!bShift && nStart != nEnd ? nEnd : CCaretMotion::Next(ctrl, nCaret), bShift);
-        return true;
-    case Qt::Key_Home:
-        MoveCaret(bCtrl ? 0 : CCaretMotion::LineStart(ctrl, nCaret), bShift);
-        return true;
-    case Qt::Key_End:
-        MoveCaret(bCtrl ? ctrl.GetTextLength() : CCaretMotion::LineEnd(ctrl, nCaret), bShift);
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        int nPage = std::max(1, GetVisibleLineCount() - 1);
-        int nLines = pEvent->key() == Qt::Key_Up ? -1 : pEvent->key() == Qt::Key_Down ? 1
-            : pEvent->key() == Qt::Key_PageUp ? -nPage : nPage;
-        if (nCaret != m_nGoalCaret)
-            m_nGoalColumn = CCaretMotion::ColumnAt(ctrl, nCaret, m_nEffectiveTabSize);
-        if (pEvent->key() == Qt::Key_PageUp || pEvent->key() == Qt::Key_PageDown)
-            m_pCtrl->LineScroll(nLines);
-        LONG nPos = CCaretMotion::LineMove(ctrl, nCaret, nLines, m_nGoalColumn, m_nEffectiveTabSize);
-        MoveCaret(nPos, bShift);
-        m_nGoalCaret = m_pCtrl->GetCaret();
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-bool CRichEditWidget::HandleEditKey(QKeyEvent* pEvent)
-{
-    Qt::KeyboardModifiers modifiers = pEvent->modifiers() & ~Qt::KeypadModifier;
-    switch (pEvent->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        InsertText(QStringLiteral("\r\n"));
-        return true;
-    case Qt::Key_Backspace:
-        DeleteFrom(CCaretMotion::Previous(*m_pCtrl, m_pCtrl->GetCaret()));
-        return true;
-    case Qt::Key_Delete:
-        DeleteFrom(CCaretMotion::Next(*m_pCtrl, m_pCtrl->GetCaret()));
-        return true;
-    case Qt::Key_Tab:
-        if (modifiers == Qt::NoModifier)
-            InsertText(QStringLiteral("\t"));
-        return true;
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        break;
-    }
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    QString strText = pEvent->text();
-    if (strText.isEmpty())
-        return false;
-    for (QChar ch : strText)
-        if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
-            return false;
-    InsertText(strText);
-    return true;
 }
 
 void CRichEditWidget::keyPressEvent(QKeyEvent* pEvent)
@@ -550,32 +617,105 @@ void CRichEditWidget::keyPressEvent(QKeyEvent* pEvent)
         QAbstractScrollArea::keyPressEvent(pEvent);
         return;
     }
-    bool bHandled = true;
-    if (pEvent->matches(QKeySequence::Copy))
-        m_pCtrl->Copy();
-    else if (pEvent->matches(QKeySequence::Cut))
-        m_pCtrl->Cut();
-    else if (pEvent->matches(QKeySequence::Paste)) {
-        m_pCtrl->Paste();
-        m_pCtrl->ScrollCaret();
-    } else if (pEvent->matches(QKeySequence::SelectAll))
-        m_pCtrl->SetSel(0, -1);
-    else
-        bHandled = HandleMotionKey(pEvent) || HandleEditKey(pEvent);
-    if (bHandled)
+    const int nKey = pEvent->key();
+    const Qt::KeyboardModifiers modifiers = pEvent->modifiers();
+    SetKeyState(modifiers, nKey, true);
+    if (UINT nMessage = ClipboardMessage(nKey, modifiers)) {
+        Send(nMessage, 0, 0);
+        pEvent->accept();
+        return;
+    }
+    const bool bControl = modifiers & (Qt::ControlModifier | Qt::MetaModifier);
+    if ((modifiers & Qt::AltModifier) && nKey != Qt::Key_Alt) {
+        // Alt combinations belong to the menus.
+        QAbstractScrollArea::keyPressEvent(pEvent);
+        return;
+    }
+    int nVirtualKey = CVirtualKey::FromQtKey(nKey);
+    bool bSent = false;
+    if (nVirtualKey != 0 && nVirtualKey != VK_MENU) {
+        Send(WM_KEYDOWN, static_cast<WPARAM>(nVirtualKey), 0);
+        bSent = true;
+    }
+    if (!bControl) {
+        // Enter, Tab, Backspace and Escape type their control character;
+        // any other key types the code points of its text.
+        if (UINT nChar = CVirtualKey::ControlCharacter(nKey)) {
+            Send(WM_CHAR, nChar, 0);
+            bSent = true;
+        } else {
+            for (char32_t ch : pEvent->text().toUcs4()) {
+                if (ch < 0x20 || ch == 0x7F)
+                    continue;
+                Send(WM_CHAR, ch, 0);
+                bSent = true;
+            }
+        }
+    }
+    if (bSent || nKey == Qt::Key_Alt)
         pEvent->accept();
     else
         QAbstractScrollArea::keyPressEvent(pEvent);
 }
 
-void CRichEditWidget::inputMethodEvent(QInputMethodEvent* pEvent)
+void CRichEditWidget::keyReleaseEvent(QKeyEvent* pEvent)
 {
-    if (m_pCtrl)
-        InsertText(pEvent->commitString());
+    // A held key repeats its key-down alone, as Windows does.
+    if (!m_pCtrl || pEvent->isAutoRepeat()) {
+        QAbstractScrollArea::keyReleaseEvent(pEvent);
+        return;
+    }
+    const int nKey = pEvent->key();
+    const Qt::KeyboardModifiers modifiers = pEvent->modifiers();
+    SetKeyState(modifiers, nKey, false);
+    int nVirtualKey = CVirtualKey::FromQtKey(nKey);
+    if (ClipboardMessage(nKey, modifiers) || nVirtualKey == 0 || nVirtualKey == VK_MENU ||
+        ((modifiers & Qt::AltModifier) && nKey != Qt::Key_Alt)) {
+        QAbstractScrollArea::keyReleaseEvent(pEvent);
+        return;
+    }
+    Send(WM_KEYUP, static_cast<WPARAM>(nVirtualKey), 0);
     pEvent->accept();
 }
 
+void CRichEditWidget::inputMethodEvent(QInputMethodEvent* pEvent)
+{
+    if (m_pCtrl) {
+        for (char32_t ch : pEvent->commitString().toUcs4()) {
+            if (ch >= 0x20 && ch != 0x7F)
+                Send(WM_CHAR, ch, 0);
+        }
+    }
+    pEvent->accept();
+}
+
+QVariant CRichEditWidget::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return m_pCtrl != nullptr && !m_pCtrl->GetReadOnly();
+    case Qt::ImCursorRectangle:
+        return QRect(viewport()->mapTo(this, GetCaretRect().topLeft()), GetCaretRect().size());
+    case Qt::ImFont:
+        return m_font;
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
 // ---- Mouse
+
+WPARAM CRichEditWidget::MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    WPARAM wFlags = 0;
+    if (buttons & Qt::LeftButton)
+        wFlags |= MK_LBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        wFlags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        wFlags |= MK_CONTROL;
+    return wFlags;
+}
 
 void CRichEditWidget::mousePressEvent(QMouseEvent* pEvent)
 {
@@ -584,43 +724,87 @@ void CRichEditWidget::mousePressEvent(QMouseEvent* pEvent)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    LONG nPos = PositionFromPoint(pEvent->position().toPoint());
-    m_nDragAnchor = (pEvent->modifiers() & Qt::ShiftModifier) ? GetAnchor() : nPos;
-    m_pCtrl->SetSel(m_nDragAnchor, nPos);
-    m_dragPoint = pEvent->position().toPoint();
+    SetKeyState(pEvent->modifiers());
+    const QPoint pt = pEvent->position().toPoint();
+    LONG nStart, nEnd;
+    m_pCtrl->GetSel(nStart, nEnd);
+    LONG nChar = CharFromPoint(pt);
+    if (!(pEvent->modifiers() & Qt::ShiftModifier) && nStart < nEnd && nChar >= nStart && nChar < nEnd) {
+        // Over the selection: a drag if the mouse moves far enough, else a click on release.
+        m_bDragPending = true;
+        m_pressPoint = pt;
+        return;
+    }
+    m_bSelecting = true;
+    m_mousePoint = pt;
+    Send(WM_LBUTTONDOWN, MouseFlags(pEvent->buttons(), pEvent->modifiers()), PositionFromPoint(pt));
 }
 
 void CRichEditWidget::mouseMoveEvent(QMouseEvent* pEvent)
 {
-    if (!m_pCtrl || m_nDragAnchor < 0 || !(pEvent->buttons() & Qt::LeftButton))
+    if (!m_pCtrl || !(pEvent->buttons() & Qt::LeftButton))
         return;
-    m_dragPoint = pEvent->position().toPoint();
-    m_pCtrl->SetSel(m_nDragAnchor, PositionFromPoint(m_dragPoint));
-    bool bOutside = m_dragPoint.y() < 0 || m_dragPoint.y() >= viewport()->height();
-    if (bOutside && !m_dragTimer.isActive())
-        m_dragTimer.start();
-    else if (!bOutside)
-        m_dragTimer.stop();
-}
-
-void CRichEditWidget::OnDragTimer()
-{
-    if (!m_pCtrl || m_nDragAnchor < 0) {
-        m_dragTimer.stop();
+    const QPoint pt = pEvent->position().toPoint();
+    if (m_bDragPending) {
+        if ((pt - m_pressPoint).manhattanLength() >= QApplication::startDragDistance())
+            StartDrag();
         return;
     }
-    m_pCtrl->LineScroll(m_dragPoint.y() < 0 ? -1 : 1);
-    m_pCtrl->SetSel(m_nDragAnchor, PositionFromPoint(m_dragPoint));
+    if (!m_bSelecting)
+        return;
+    SetKeyState(pEvent->modifiers());
+    m_mousePoint = pt;
+    Send(WM_MOUSEMOVE, MouseFlags(pEvent->buttons(), pEvent->modifiers()), PositionFromPoint(pt));
+    // Outside the text the view scrolls on by itself while the button is held.
+    bool bOutside = !viewport()->rect().contains(pt);
+    if (bOutside && !m_scrollTimer.isActive())
+        m_scrollTimer.start();
+    else if (!bOutside)
+        m_scrollTimer.stop();
+}
+
+void CRichEditWidget::OnScrollTimer()
+{
+    if (!m_pCtrl || !m_bSelecting) {
+        m_scrollTimer.stop();
+        return;
+    }
+    if (m_mousePoint.y() < 0)
+        m_pCtrl->SetFirstVisibleLine(m_pCtrl->GetFirstVisibleLine() - 1);
+    else if (m_mousePoint.y() >= viewport()->height())
+        m_pCtrl->SetFirstVisibleLine(m_pCtrl->GetFirstVisibleLine() + 1);
+    QScrollBar* pHorizontal = horizontalScrollBar();
+    if (m_mousePoint.x() < 0)
+        pHorizontal->setValue(pHorizontal->value() - pHorizontal->singleStep());
+    else if (m_mousePoint.x() >= viewport()->width())
+        pHorizontal->setValue(pHorizontal->value() + pHorizontal->singleStep());
+    WPARAM wFlags = MK_LBUTTON;
+    if (CKeyState::IsDown(VK_SHIFT))
+        wFlags |= MK_SHIFT;
+    if (CKeyState::IsDown(VK_CONTROL))
+        wFlags |= MK_CONTROL;
+    Send(WM_MOUSEMOVE, wFlags, PositionFromPoint(m_mousePoint));
 }
 
 void CRichEditWidget::mouseReleaseEvent(QMouseEvent* pEvent)
 {
-    if (pEvent->button() != Qt::LeftButton) {
+    if (!m_pCtrl || pEvent->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseReleaseEvent(pEvent);
         return;
     }
-    m_nDragAnchor = -1;
-    m_dragTimer.stop();
+    SetKeyState(pEvent->modifiers());
+    const QPoint pt = pEvent->position().toPoint();
+    WPARAM wFlags = MouseFlags(pEvent->buttons(), pEvent->modifiers());
+    if (m_bDragPending) {
+        // A click inside the selection that never became a drag puts the caret there.
+        m_bDragPending = false;
+        Send(WM_LBUTTONDOWN, wFlags | MK_LBUTTON, PositionFromPoint(m_pressPoint));
+        Send(WM_LBUTTONUP, wFlags, PositionFromPoint(pt));
+    } else if (m_bSelecting) {
+        m_bSelecting = false;
+        m_scrollTimer.stop();
+        Send(WM_LBUTTONUP, wFlags, PositionFromPoint(pt));
+    }
     pEvent->accept();
 }
 
@@ -630,8 +814,114 @@ void CRichEditWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
         QAbstractScrollArea::mouseDoubleClickEvent(pEvent);
         return;
     }
-    LONG nStart, nEnd;
-    CCaretMotion::WordAt(*m_pCtrl, PositionFromPoint(pEvent->position().toPoint()), nStart, nEnd);
-    m_pCtrl->SetSel(nStart, nEnd);
-    m_nDragAnchor = -1;
+    SetKeyState(pEvent->modifiers());
+    m_bDragPending = false;
+    m_bSelecting = true;
+    m_mousePoint = pEvent->position().toPoint();
+    Send(WM_LBUTTONDBLCLK, MouseFlags(pEvent->buttons(), pEvent->modifiers()), PositionFromPoint(m_mousePoint));
+}
+
+// ---- Dragging text out and dropping text in
+
+void CRichEditWidget::StartDrag()
+{
+    m_bDragPending = false;
+    IMessageTarget* pTarget = GetMessageTarget();
+    CString strSelected = m_pCtrl->GetSelText();
+    if (!pTarget || strSelected.IsEmpty())
+        return;
+    m_dragText = QByteArray(strSelected.c_str(), strSelected.GetLength());
+    // Other programs get the text with LF line ends.
+    QByteArray plain = m_dragText;
+    plain.replace("\r\n", "\n");
+    auto* pMime = new QMimeData;
+    pMime->setText(QString::fromUtf8(plain));
+    QPointer<CRichEditWidget> pSelf(this);
+    pTarget->BeginDrag();
+    m_bDragSource = true;
+    auto* pDrag = new QDrag(this);
+    pDrag->setMimeData(pMime);
+    // A move into another program is left to that program: this text is
+    // never deleted for a drop elsewhere.
+    pDrag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    if (!pSelf)
+        return;
+    m_bDragSource = false;
+    m_dragText.clear();
+    if (GetMessageTarget() == pTarget)
+        pTarget->EndDrag();
+}
+
+bool CRichEditWidget::CanDrop(const QDropEvent* pEvent) const
+{
+    return m_pCtrl && !m_pCtrl->GetReadOnly() && pEvent->mimeData() && pEvent->mimeData()->hasText();
+}
+
+Qt::DropAction CRichEditWidget::DropActionFor(const QDropEvent* pEvent) const
+{
+    if (pEvent->modifiers() & Qt::ControlModifier)
+        return Qt::CopyAction;
+    if (pEvent->source() == this && (pEvent->possibleActions() & Qt::MoveAction))
+        return Qt::MoveAction;
+    return Qt::CopyAction;
+}
+
+void CRichEditWidget::dragEnterEvent(QDragEnterEvent* pEvent)
+{
+    if (!CanDrop(pEvent)) {
+        pEvent->ignore();
+        return;
+    }
+    pEvent->setDropAction(DropActionFor(pEvent));
+    pEvent->accept();
+}
+
+void CRichEditWidget::dragMoveEvent(QDragMoveEvent* pEvent)
+{
+    if (!CanDrop(pEvent)) {
+        pEvent->ignore();
+        return;
+    }
+    LONG nPos = PositionFromPoint(pEvent->position().toPoint());
+    if (nPos != m_nDropPos) {
+        if (m_nDropPos >= 0)
+            viewport()->update(CaretRectAt(m_nDropPos, false));
+        m_nDropPos = nPos;
+        viewport()->update(CaretRectAt(m_nDropPos, false));
+    }
+    pEvent->setDropAction(DropActionFor(pEvent));
+    pEvent->accept();
+}
+
+void CRichEditWidget::dragLeaveEvent(QDragLeaveEvent*)
+{
+    if (m_nDropPos >= 0)
+        viewport()->update(CaretRectAt(m_nDropPos, false));
+    m_nDropPos = -1;
+}
+
+void CRichEditWidget::dropEvent(QDropEvent* pEvent)
+{
+    if (m_nDropPos >= 0)
+        viewport()->update(CaretRectAt(m_nDropPos, false));
+    m_nDropPos = -1;
+    IMessageTarget* pTarget = GetMessageTarget();
+    if (!CanDrop(pEvent) || !pTarget) {
+        pEvent->ignore();
+        return;
+    }
+    SetKeyState(pEvent->modifiers());
+    Qt::DropAction action = DropActionFor(pEvent);
+    // Text dragged out of this window lands exactly as it was selected;
+    // text from elsewhere gets the control's CR LF line ends.
+    QByteArray text = pEvent->source() == this && m_bDragSource ? m_dragText
+                                                                 : WithCrLf(pEvent->mimeData()->text().toUtf8());
+    setFocus(Qt::OtherFocusReason);
+    BOOL bCopy = (pEvent->modifiers() & Qt::ControlModifier) ? TRUE : FALSE;
+    if (!pTarget->DropText(PositionFromPoint(pEvent->position().toPoint()), text.constData(), bCopy)) {
+        pEvent->ignore();
+        return;
+    }
+    pEvent->setDropAction(action);
+    pEvent->accept();
 }

@@ -1,8 +1,14 @@
-// CRichEditWidget: shows a CRichEditCtrl and turns the user's keys and mouse
-// into calls on it. The control is the only holder of text, formats,
-// selection and first visible line; the widget paints what it hears through
-// IRichEditObserver. Text is drawn on a grid of monospace cells, each line
-// decoded from UTF-8 while positions stay byte positions.
+// CRichEditWidget: shows a CRichEditCtrl and forwards the user's input as
+// window messages to a message target (the control itself, or a view that
+// wraps it). The widget never edits the model: keys become WM_KEYDOWN,
+// WM_CHAR and WM_KEYUP with Windows key codes and the Shift/Ctrl/Alt state
+// in CKeyState, clicks become mouse messages carrying character positions,
+// clipboard shortcuts become WM_COPY/WM_CUT/WM_PASTE, and dragged text goes
+// through BeginDrag/EndDrag/DropText. The control is the only holder of text,
+// formats, selection and first visible line; the widget paints what it hears
+// through IRichEditObserver, repainting only the lines a change touched.
+// Text is drawn on a grid of monospace cells, each line decoded from UTF-8
+// while positions stay byte positions.
 #pragma once
 
 #include "RichEditObserver.h"
@@ -14,6 +20,7 @@
 #include <vector>
 
 class CRichEditCtrl;
+class IMessageTarget;
 
 class CRichEditWidget : public QAbstractScrollArea, public IRichEditObserver {
     Q_OBJECT
@@ -22,9 +29,14 @@ public:
     ~CRichEditWidget() override;
 
     // Shows pCtrl (not owned; it must outlive the widget or be replaced
-    // first); null shows nothing.
+    // first); null shows nothing and forwards nothing.
     void SetEditCtrl(CRichEditCtrl* pCtrl);
     CRichEditCtrl* GetEditCtrl() const { return m_pCtrl; }
+    // Where input goes (not owned; it must outlive the widget or be replaced
+    // first); null: the control shown.
+    void SetMessageTarget(IMessageTarget* pTarget);
+    // The target in force: the one set, else the control; null without a control.
+    IMessageTarget* GetMessageTarget() const;
 
     // Tab size in cells used while the control has no tab stops of its own.
     void SetTabSize(int nTabSize);
@@ -43,8 +55,14 @@ public:
     int GetLineHeight() const { return m_nLineHeight; }
     // Viewport point of the top left of column 0 of the first visible line.
     QPoint GetTextOrigin() const;
-    // Position of the character boundary nearest to a viewport point.
+    // Position of the character boundary nearest to a viewport point (never
+    // inside a UTF-8 sequence or a line end).
     LONG PositionFromPoint(const QPoint& pt) const;
+    // Viewport rectangle of the caret: a thin bar in insert mode, one
+    // character cell in overwrite mode. Empty without a control.
+    QRect GetCaretRect() const;
+    // Number of whole lines the viewport shows (at least 1).
+    int GetVisibleLineCount() const;
 
     // Colour of a COLORREF (0x00BBGGRR).
     static QColor ToColor(COLORREF cr);
@@ -61,11 +79,17 @@ protected:
     void resizeEvent(QResizeEvent* pEvent) override;
     void scrollContentsBy(int nDx, int nDy) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void keyReleaseEvent(QKeyEvent* pEvent) override;
     void inputMethodEvent(QInputMethodEvent* pEvent) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    void dragLeaveEvent(QDragLeaveEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
     void focusOutEvent(QFocusEvent* pEvent) override;
     bool focusNextPrevChild(bool bNext) override;
@@ -73,25 +97,36 @@ protected:
 private:
     struct CSegment;
 
+    LRESULT Send(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    // Records Shift, Ctrl and Alt for the receiver; nKey, when a modifier
+    // key itself, counts as held (bPressed) or released.
+    static void SetKeyState(Qt::KeyboardModifiers modifiers, int nKey = 0, bool bPressed = false);
+    static WPARAM MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // WM_COPY, WM_CUT or WM_PASTE for a clipboard shortcut, else 0.
+    static UINT ClipboardMessage(int nKey, Qt::KeyboardModifiers modifiers);
+    // Position of the start of the character under a viewport point.
+    LONG CharFromPoint(const QPoint& pt) const;
+    void StartDrag();
+    bool CanDrop(const QDropEvent* pEvent) const;
+    Qt::DropAction DropActionFor(const QDropEvent* pEvent) const;
+
     void PaintLine(QPainter& painter, int nLine, int nY, LONG nSelStart, LONG nSelEnd);
     void DrawSegment(QPainter& painter, const CSegment& seg, const QString& strText, int nBaseline);
-    bool HandleMotionKey(QKeyEvent* pEvent);
-    bool HandleEditKey(QKeyEvent* pEvent);
-    // Moves the caret to nPos, the anchor staying when bExtend.
-    void MoveCaret(LONG nPos, bool bExtend);
-    // The end of the selection that stays when the caret moves.
-    LONG GetAnchor() const;
-    void InsertText(const QString& strText);
-    void DeleteFrom(LONG nOther);
-    int GetVisibleLineCount() const;
+    QRect LineRect(int nLine) const;
+    QRect CaretRectAt(LONG nPos, bool bBlock) const;
+    // Repaints the rows of lines nFirst..nLast (in any order) that are shown.
+    void UpdateLines(int nFirst, int nLast);
+    void UpdateAll();
+    // Notes the painted selection's lines and the line count as shown now.
+    void RememberPainted();
+    bool IsRedrawOn() const;
     void UpdateScrollBars();
     void UpdateTabSize();
-    void Repaint();
-    QRect CaretRect() const;
     void RestartCaretBlink();
-    void OnDragTimer();
+    void OnScrollTimer();
 
     CRichEditCtrl* m_pCtrl = nullptr;
+    IMessageTarget* m_pTarget = nullptr;
     QFont m_font;
     QFont m_styledFonts[8];       // index: bold 1, italic 2, underline 4
     double m_dCellWidth = 8;
@@ -100,12 +135,22 @@ private:
     int m_nTabSize = 4;
     int m_nEffectiveTabSize = 4;
     int m_nWidestColumns = 0;     // widest line painted so far, for the horizontal range
-    int m_nGoalColumn = 0;        // column kept while the caret moves up and down
-    LONG m_nGoalCaret = -1;       // caret the goal column belongs to
-    LONG m_nDragAnchor = -1;      // anchor of a mouse selection, -1: no drag
+    // What the last full or partial paint showed, to repaint only what moves.
+    int m_nPaintedLineCount = -1;
+    int m_nPaintedSelFirst = -1;  // lines of the selection (or caret) as painted
+    int m_nPaintedSelLast = -1;
+    bool m_bStale = false;        // changes arrived while redraw was off
+    // Mouse: a button-down was sent and moves extend the selection.
+    bool m_bSelecting = false;
+    // A press inside the selection that becomes a drag once it moves far enough.
+    bool m_bDragPending = false;
+    bool m_bDragSource = false;   // a drag that started here is running
+    QPoint m_pressPoint;
+    QPoint m_mousePoint;          // last mouse point while selecting, viewport coordinates
+    QByteArray m_dragText;        // the dragged selection, exactly as in the control
+    LONG m_nDropPos = -1;         // where dragged text would land, -1: no drag over us
     bool m_bCaretOn = true;
     QTimer m_caretTimer;
-    QTimer m_dragTimer;
-    QPoint m_dragPoint;           // last mouse point of a drag, viewport coordinates
+    QTimer m_scrollTimer;
     std::vector<DWORD> m_runs;    // scratch for painting
 };

@@ -57,6 +57,17 @@ CSourceDocument::CSourceDocument()
     m_ctrl.SetBackgroundColor(FALSE, CTinctoView::GetBackgroundColor());
 }
 
+void CSourceDocument::NewUntitled()
+{
+    m_strPathName.Empty();
+    m_strTitle = "Untitled";
+    m_bUnix = TRUE;   // a new file gets this system's line ends
+    m_view.SetPathName("");
+    m_view.LoadText("", 0);
+    m_ctrl.SetReadOnly(FALSE);
+    m_ctrl.SetModify(FALSE);
+}
+
 BOOL CSourceDocument::Open(const char* pszPath)
 {
     CString strPath(pszPath);
@@ -128,9 +139,16 @@ BOOL CSourceDocument::Save()
         Tell("Cannot write the file " + m_strPathName + ": " + std::strerror(errno) + " !!!");
         return FALSE;
     }
+    // The file keeps its permissions; a new one gets the usual ones, not
+    // the owner-only ones of the temporary file.
     struct stat st {};
-    if (stat(strTarget, &st) == 0)
+    if (stat(strTarget, &st) == 0) {
         fchmod(nFd, st.st_mode & 07777);
+    } else {
+        mode_t nMask = umask(0);
+        umask(nMask);
+        fchmod(nFd, 0666 & ~nMask);
+    }
     bool bWritten = WriteAll(nFd, strText.c_str(), static_cast<size_t>(strText.GetLength())) && fsync(nFd) == 0;
     int nError = errno;
     bWritten = close(nFd) == 0 && bWritten;
@@ -145,13 +163,33 @@ BOOL CSourceDocument::Save()
     return TRUE;
 }
 
-BOOL CSourceDocument::CanClose()
+BOOL CSourceDocument::SaveAs(const char* pszPath)
+{
+    CString strPath(pszPath);
+    if (strPath.IsEmpty())
+        return FALSE;
+    CString strOldPath = m_strPathName, strOldTitle = m_strTitle;
+    BOOL bOldReadOnly = m_ctrl.GetReadOnly();
+    m_strPathName = strPath;
+    m_strTitle = strPath.Mid(strPath.ReverseFind('/') + 1);
+    m_ctrl.SetReadOnly(FALSE);
+    if (!Save()) {
+        m_strPathName = strOldPath;
+        m_strTitle = strOldTitle;
+        m_ctrl.SetReadOnly(bOldReadOnly);
+        return FALSE;
+    }
+    m_view.SetPathName(strPath);
+    return TRUE;
+}
+
+BOOL CSourceDocument::CanClose(const std::function<BOOL()>& fnSave)
 {
     if (!IsModified())
         return TRUE;
     switch (AfxMessageBox("Save changes to " + m_strTitle + "?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
-        return Save();
+        return fnSave ? fnSave() : Save();
     case IDNO:
         return TRUE;
     default:

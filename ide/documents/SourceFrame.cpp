@@ -4,14 +4,17 @@
 #include "SourceDocument.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 
 CSourceFrame::CSourceFrame(std::unique_ptr<CSourceDocument> pDocument, QWidget* pParent)
     : QMdiSubWindow(pParent), m_pDocument(std::move(pDocument)), m_pEditor(new CRichEditWidget)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pEditor->SetEditCtrl(&m_pDocument->GetEditCtrl());
+    m_pEditor->SetMessageTarget(m_pDocument->GetMessageTarget());
     setWidget(m_pEditor);
-    setWindowFilePath(QString::fromUtf8(m_pDocument->GetPathName().c_str()));
+    if (!m_pDocument->IsUntitled())
+        setWindowFilePath(QString::fromUtf8(m_pDocument->GetPathName().c_str()));
     m_pDocument->GetEditCtrl().AddObserver(this);
     UpdateTitle();
     resize(640, 420);
@@ -42,7 +45,22 @@ void CSourceFrame::UpdateTitle()
 
 bool CSourceFrame::Save()
 {
+    if (m_pDocument->IsUntitled())
+        return SaveAs();
     bool bSaved = m_pDocument->Save();
+    UpdateTitle();
+    return bSaved;
+}
+
+bool CSourceFrame::SaveAs()
+{
+    QString strPath = QFileDialog::getSaveFileName(this, tr("Save As"), windowFilePath(),
+                                                   tr("Java files (*.java);;All files (*)"));
+    if (strPath.isEmpty())
+        return false;
+    bool bSaved = m_pDocument->SaveAs(strPath.toUtf8().constData());
+    if (bSaved)
+        setWindowFilePath(strPath);
     UpdateTitle();
     return bSaved;
 }
@@ -56,7 +74,7 @@ void CSourceFrame::OnTextChanged(LONG, LONG, LONG)
 
 void CSourceFrame::closeEvent(QCloseEvent* pEvent)
 {
-    bool bMayClose = m_pDocument->CanClose();
+    bool bMayClose = m_pDocument->CanClose([this] { return Save() ? TRUE : FALSE; });
     UpdateTitle();
     if (!bMayClose) {
         pEvent->ignore();

@@ -21,8 +21,11 @@ public:
 
     CSourceDocument& GetDocument() const { return *m_pDocument; }
     CRichEditWidget* GetEditor() const { return m_pEditor; }
-    // Saves the document; FALSE when it could not be written (the user was told).
+    // Saves the document (an untitled one asks for a path first); false
+    // when it was not written (the user was told or cancelled).
     bool Save();
+    // Asks for a path and saves the document there; false when cancelled or not written.
+    bool SaveAs();
     // Title shown for the document: its name, " *" added while modified.
     QString DocumentTitle() const;
 

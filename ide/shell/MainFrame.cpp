@@ -27,8 +27,10 @@ CMainFrame::CMainFrame(QWidget* pParent)
 void CMainFrame::CreateMenus()
 {
     QMenu* pFile = menuBar()->addMenu(tr("&File"));
+    pFile->addAction(tr("&New"), QKeySequence::New, this, &CMainFrame::NewFile);
     pFile->addAction(tr("&Open..."), QKeySequence::Open, this, &CMainFrame::OnFileOpen);
     pFile->addAction(tr("&Save"), QKeySequence::Save, this, &CMainFrame::OnFileSave);
+    pFile->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &CMainFrame::OnFileSaveAs);
     pFile->addAction(tr("&Close"), this, &CMainFrame::OnFileClose);
     pFile->addSeparator();
     pFile->addAction(tr("E&xit"), this, &QWidget::close);
@@ -66,6 +68,17 @@ bool CMainFrame::OpenFile(const QString& strPath)
     return true;
 }
 
+CSourceFrame* CMainFrame::NewFile()
+{
+    auto pDocument = std::make_unique<CSourceDocument>();
+    pDocument->NewUntitled();
+    auto* pFrame = new CSourceFrame(std::move(pDocument));
+    m_pMdiArea->addSubWindow(pFrame);
+    pFrame->show();
+    pFrame->widget()->setFocus();
+    return pFrame;
+}
+
 void CMainFrame::OnFileOpen()
 {
     QStringList paths = QFileDialog::getOpenFileNames(
@@ -79,6 +92,12 @@ void CMainFrame::OnFileSave()
 {
     if (CSourceFrame* pFrame = GetActiveSourceFrame())
         pFrame->Save();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    if (CSourceFrame* pFrame = GetActiveSourceFrame())
+        pFrame->SaveAs();
 }
 
 void CMainFrame::OnFileClose()

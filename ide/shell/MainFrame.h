@@ -15,6 +15,8 @@ public:
     // Opens the file in a new document window, or brings forward the one
     // already showing it; false after telling the user why it cannot.
     bool OpenFile(const QString& strPath);
+    // Opens an empty untitled document in a new document window.
+    CSourceFrame* NewFile();
     QMdiArea* GetMdiArea() const { return m_pMdiArea; }
     // The document window in front, null when there is none.
     CSourceFrame* GetActiveSourceFrame() const;
@@ -27,6 +29,7 @@ private:
     void CreateMenus();
     void OnFileOpen();
     void OnFileSave();
+    void OnFileSaveAs();
     void OnFileClose();
 
     QMdiArea* m_pMdiArea;

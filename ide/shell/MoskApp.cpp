@@ -41,7 +41,10 @@ BOOL CMoskApp::ShowMainFrame()
 
 BOOL CMoskApp::OpenDocumentFile(const char* pszPath)
 {
-    return m_pFrame->OpenFile(QString::fromUtf8(pszPath));
+    if (m_pFrame->OpenFile(QString::fromUtf8(pszPath)))
+        return TRUE;
+    m_pFrame->NewFile();  // the file was reported; the user still gets a window to type in
+    return FALSE;
 }
 
 BOOL CMoskApp::IsMainWindowMinimised()

@@ -1,7 +1,8 @@
 // mosk: the program. Installs the Qt user-interface seam and the palette's
 // system colours, runs the application object's start-up (settings, engine,
 // main window, the file named on the command line), the event loop, and
-// the close checks that save the settings.
+// the close checks that save the settings. Without a file an empty
+// untitled document opens.
 #include "MainFrame.h"
 #include "MoskApp.h"
 #include "QtSystemColors.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
         QByteArray file = args.size() > 1 ? args.at(1).toUtf8() : QByteArray();
         if (moskApp.InitInstance(file.constData())) {
             ui.SetMainWindow(moskApp.GetMainFrame());
+            if (file.isEmpty())
+                moskApp.GetMainFrame()->NewFile();
             nResult = QApplication::exec();
             moskApp.CanCloseMainFrame();
         }

@@ -168,4 +168,57 @@ TEST_F(SourceDocumentTest, CanCloseAsksOnlyForAModifiedDocument)
     }
 }
 
+TEST_F(SourceDocumentTest, UntitledDocumentSavesUnderANewPath)
+{
+    CSourceDocument doc;
+    doc.NewUntitled();
+    EXPECT_TRUE(doc.IsUntitled());
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetMessageTarget(), &doc.GetEditCtrl());
+    doc.GetMessageTarget()->SendMessage(WM_CHAR, 'a', 0);
+    doc.GetMessageTarget()->SendMessage(WM_CHAR, '\r', 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.Save());   // no path yet
+
+    // A path that cannot be written leaves the document untitled.
+    mkdir(m_folder.File("dir"), 0755);
+    EXPECT_FALSE(doc.SaveAs(m_folder.File("dir")));
+    EXPECT_EQ(m_ui.m_shown.size(), 1u);
+    EXPECT_TRUE(doc.IsUntitled());
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_TRUE(doc.IsModified());
+
+    CString strPath = m_folder.File("New.java");
+    ASSERT_TRUE(doc.SaveAs(strPath));
+    EXPECT_FALSE(doc.IsUntitled());
+    EXPECT_EQ(doc.GetPathName(), strPath);
+    EXPECT_EQ(doc.GetTitle(), "New.java");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ReadWholeFile(strPath), "a\n");   // a new file gets LF line ends
+    // A new file is as readable as any other the user makes, not owner-only.
+    mode_t nMask = umask(0);
+    umask(nMask);
+    struct stat st {};
+    ASSERT_EQ(stat(strPath, &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666u & ~nMask);
+}
+
+TEST_F(SourceDocumentTest, CanCloseSavesThroughTheGivenSave)
+{
+    struct Case {
+        BOOL bSaved;
+        BOOL bMayClose;
+    } cases[] = {{TRUE, TRUE}, {FALSE, FALSE}};
+    for (const Case& c : cases) {
+        CSourceDocument doc;
+        doc.NewUntitled();
+        doc.GetEditCtrl().ReplaceSel("x");
+        m_ui.Answer(IDYES);
+        int nCalls = 0;
+        EXPECT_EQ(doc.CanClose([&] { ++nCalls; return c.bSaved; }), c.bMayClose);
+        EXPECT_EQ(nCalls, 1);
+    }
+}
+
 }  // namespace

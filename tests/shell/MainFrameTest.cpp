@@ -108,6 +108,27 @@ TEST_F(MainFrameTest, ClosingAModifiedDocumentFollowsTheAnswer)
     EXPECT_EQ(ReadWholeFile(strPath), "// class Edit {}\n");
 }
 
+TEST_F(MainFrameTest, NewOpensAnUntitledDocumentThatTakesTyping)
+{
+    m_frame.show();
+    CSourceFrame* pFrame = m_frame.NewFile();
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_EQ(WindowCount(), 1);
+    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Untitled"));
+    CRichEditWidget* pEditor = pFrame->GetEditor();
+    EXPECT_EQ(pEditor->GetMessageTarget(), pFrame->GetDocument().GetMessageTarget());
+    QTest::keyClicks(pEditor, "int");
+    QTest::keyClick(pEditor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(pFrame->GetDocument().GetEditCtrl().GetWindowText(), "int\r\n");
+    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Untitled *"));
+    // A second untitled document is a window of its own; files opened later are not confused with it.
+    m_frame.NewFile();
+    EXPECT_EQ(WindowCount(), 2);
+    ASSERT_TRUE(m_frame.OpenFile(QString::fromUtf8(m_folder.Write("A.java", "class A {}").c_str())));
+    EXPECT_EQ(WindowCount(), 3);
+}
+
 TEST(QtUserInterface, ClipboardAndStatusBar)
 {
     CQtUserInterface ui;
