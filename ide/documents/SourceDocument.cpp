@@ -53,8 +53,7 @@ void Tell(const CString& strText)
 
 CSourceDocument::CSourceDocument()
 {
-    m_view.SetEditCtrl(&m_ctrl);
-    m_ctrl.SetBackgroundColor(FALSE, CTinctoView::GetBackgroundColor());
+    m_view.Create(&m_ctrl);
 }
 
 void CSourceDocument::NewUntitled()
@@ -64,8 +63,9 @@ void CSourceDocument::NewUntitled()
     m_bUnix = TRUE;   // a new file gets this system's line ends
     m_view.SetPathName("");
     m_view.LoadText("", 0);
-    m_ctrl.SetReadOnly(FALSE);
-    m_ctrl.SetModify(FALSE);
+    m_view.SetUnix(TRUE);
+    m_view.SetRO(FALSE);
+    m_view.OnInitialUpdate();
 }
 
 BOOL CSourceDocument::Open(const char* pszPath)
@@ -109,11 +109,12 @@ BOOL CSourceDocument::Open(const char* pszPath)
         Tell("Cannot load the file " + strPath + " !!!");
         return FALSE;
     }
-    m_ctrl.SetModify(FALSE);
     // Read-only like a read-only attribute: no write permission bit at all,
     // or none that lets this user write.
     bool bReadOnly = (st.st_mode & 0222) == 0 || access(strPath, W_OK) != 0;
-    m_ctrl.SetReadOnly(bReadOnly ? TRUE : FALSE);
+    m_view.SetUnix(m_bUnix);
+    m_view.SetRO(bReadOnly ? TRUE : FALSE);
+    m_view.OnInitialUpdate();
     return TRUE;
 }
 
@@ -172,14 +173,18 @@ BOOL CSourceDocument::SaveAs(const char* pszPath)
     BOOL bOldReadOnly = m_ctrl.GetReadOnly();
     m_strPathName = strPath;
     m_strTitle = strPath.Mid(strPath.ReverseFind('/') + 1);
-    m_ctrl.SetReadOnly(FALSE);
+    m_view.SetRO(FALSE);
     if (!Save()) {
         m_strPathName = strOldPath;
         m_strTitle = strOldTitle;
-        m_ctrl.SetReadOnly(bOldReadOnly);
+        m_view.SetRO(bOldReadOnly);
         return FALSE;
     }
+    // A new extension may mean another language.
+    CLanguage* pOld = m_view.GetLanguage();
     m_view.SetPathName(strPath);
+    if (m_view.GetLanguage() != pOld)
+        m_view.OnTextFormatChange();
     return TRUE;
 }
 

@@ -48,7 +48,7 @@ public:
     CRichEditCtrl& GetEditCtrl() { return m_ctrl; }
     CTinctoView& GetView() { return m_view; }
     // Where the editor widget sends the user's input (owned by the document).
-    IMessageTarget* GetMessageTarget() { return &m_ctrl; }
+    IMessageTarget* GetMessageTarget() { return &m_view; }
 
 private:
     CRichEditCtrl m_ctrl;   // first: the view points at it

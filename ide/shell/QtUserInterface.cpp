@@ -123,3 +123,8 @@ void CQtUserInterface::SetWaitCursor(BOOL bWait)
         --m_nWaitDepth;
     }
 }
+
+void CQtUserInterface::Beep()
+{
+    QApplication::beep();
+}

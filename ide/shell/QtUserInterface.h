@@ -23,6 +23,7 @@ public:
     BOOL GetClipboardText(CString& strText) override;
     void SetStatusText(const char* pszText) override;
     void SetWaitCursor(BOOL bWait) override;
+    void Beep() override;
 
 private:
     QPointer<QMainWindow> m_pMainWindow;

@@ -175,7 +175,7 @@ TEST_F(SourceDocumentTest, UntitledDocumentSavesUnderANewPath)
     EXPECT_TRUE(doc.IsUntitled());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetMessageTarget(), &doc.GetEditCtrl());
+    EXPECT_EQ(doc.GetMessageTarget(), static_cast<IMessageTarget*>(&doc.GetView()));
     doc.GetMessageTarget()->SendMessage(WM_CHAR, 'a', 0);
     doc.GetMessageTarget()->SendMessage(WM_CHAR, '\r', 0);
     EXPECT_TRUE(doc.IsModified());

@@ -278,3 +278,32 @@ TEST_F(RichEditWidgetTest, TabStopsOfTheControlSetTheTabSize)
 }
 
 }  // namespace
+
+TEST_F(RichEditWidgetTest, TypingThroughTheViewRecoloursWhatIsShown)
+{
+    COLORREF crComment = CTinctoView::GetBlockCommentText()->GetTextForeColor();
+    COLORREF crKeyword = CTinctoView::GetJavaLanguage()->GetJavaKeywords()->GetTextFormat()->GetTextForeColor();
+    QFont font = CRichEditWidget::DefaultEditorFont(16);
+    font.setStyleStrategy(QFont::NoAntialias);
+    m_widget.SetEditorFont(font);
+    Load("x\nclass A;\n");
+    m_view.Create(&m_ctrl);
+    m_widget.SetMessageTarget(&m_view);
+    m_ctrl.SetSel(0, 0);
+    QRgb rgbComment = CRichEditWidget::ToColor(crComment).rgb();
+    QRgb rgbKeyword = CRichEditWidget::ToColor(crKeyword).rgb();
+    QImage image = m_widget.viewport()->grab().toImage();
+    EXPECT_GT(CountPixels(image, m_widget, 1, 0, 5, rgbKeyword), 20);
+
+    QTest::keyClicks(m_widget.viewport(), "/*");
+    EXPECT_EQ(Text(), "/*x\r\nclass A;\r\n");
+    image = m_widget.viewport()->grab().toImage();
+    EXPECT_GT(CountPixels(image, m_widget, 1, 0, 5, rgbComment), 20);   // "class" is now comment
+    EXPECT_EQ(CountPixels(image, m_widget, 1, 0, 5, rgbKeyword), 0);
+
+    QTest::keyClick(m_widget.viewport(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(m_widget.viewport(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "x\r\nclass A;\r\n");
+    image = m_widget.viewport()->grab().toImage();
+    EXPECT_GT(CountPixels(image, m_widget, 1, 0, 5, rgbKeyword), 20);
+}
