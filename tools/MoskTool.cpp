@@ -1,5 +1,7 @@
 // mosk-tool: the command-line companion of Mosk.
 #include "OutlineCommand.h"
+#include "ProjectCommand.h"
+#include "ProjectCommand.h"
 #include "RtfCommand.h"
 
 #include <cstdio>
@@ -18,6 +20,7 @@ const CCommandEntry s_commands[] = {
     {"outline", &COutlineCommand::Run,
      "outline FILE...  the declarations of Java files, one per line:\n"
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
+    {"project", &CProjectCommand::Run, "project FILE     a project file (.mosk) or the project list (mosk.proj) as text"},
 };
 
 int Usage()
