@@ -62,7 +62,9 @@ BOOL CTreeFolder::AddChild(CTreeItem* pChild, BOOL)
     assert(pChild && !pChild->m_pParent && pChild != this);
     m_children.push_back(pChild);
     pChild->m_pParent = this;
-    pChild->SetProject(GetProject());
+    // Nodes under a project belong to it; project nodes under the root keep their own.
+    if (CProject* pProject = GetProject())
+        pChild->SetProject(pProject);
     return TRUE;
 }
 
