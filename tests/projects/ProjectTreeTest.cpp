@@ -389,8 +389,7 @@ TEST_F(ProjectTreeTest, FilesOfAProjectThatIsNotOpenAreLeftAlone)
     ASSERT_TRUE(Project().AddFile(Path("A.java")));
     m_ui.Answer(IDYES);  // save changes
     ASSERT_TRUE(m_doc.CloseProject());
-    CProjectFileItem* pItem = static_cast<CProjectFileItem*>(Node() ? nullptr : m_doc.GetRoot()->GetChild(0));
-    ASSERT_NE(pItem, nullptr);
+    ASSERT_EQ(Node(), nullptr);
     CTreeFolder* pClosed = static_cast<CTreeFolder*>(m_doc.GetRoot()->GetChild(0));
     CProjectFileItem* pFile = static_cast<CProjectFileItem*>(pClosed->GetChild(0));
     EXPECT_FALSE(pFile->CanDelete());
