@@ -333,8 +333,12 @@ void CProject::ReadChildren(CArchive& ar, CTreeFolder* pFolder, int nDepth)
         ar >> nTag;
         if (nTag == TREE_ITEM_TAG) {
             CTreeItem* pItem = static_cast<CTreeItem*>(ar.ReadOwnedObject(MOSK_RUNTIME_CLASS(CTreeItem)));
-            if (pItem->IsFolder())
-                static_cast<CTreeFolder*>(pItem)->m_nPending = 0;  // its children are not in an item record
+            if (pItem->IsFolder()) {
+                // A folder's children follow it only in a folder record.
+                CString strClass = pItem->GetRuntimeClass()->m_lpszClassName;
+                delete pItem;
+                ar.ThrowError(CArchiveException::badClass, strClass);
+            }
             pFolder->AddChild(pItem, FALSE);
             CString strPath = pItem->GetPathName();
             if (pItem->IsKindOf(MOSK_RUNTIME_CLASS(CProjectFileItem)))

@@ -258,7 +258,10 @@ TEST_F(ProjectFileTest, BadFilesAreReportedAndLeftAlone)
     strBadItemSchema.replace(strBadItemSchema.find("CProjectFileItem") - 4, 2, std::string("\x03\x00", 2));
     std::string strUnknownClass = strGood;
     strUnknownClass.replace(strUnknownClass.find("CProjectVirtualFolder"), 8, "CUnknown");
+    std::string strFolderAsItem = strGood;
+    strFolderAsItem[strFolderAsItem.find("CProjectVirtualFolder") - 10] = 2;  // its record tag
     const Case cases[] = {
+        {"folder in an item record", strFolderAsItem, "Error reading the project file"},
         {"version 13", CByteBuilder().Dword(13).Str("A.java").Data(), "Incorrect project version"},
         {"version 0", CByteBuilder().Dword(0).Data(), "Incorrect project version"},
         {"empty", "", "Error reading the project file"},
