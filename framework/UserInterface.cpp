@@ -1,5 +1,7 @@
 #include "UserInterface.h"
 
+#include "StringArray.h"
+
 #include <cstdio>
 
 namespace {
@@ -45,6 +47,13 @@ CUserInterface* CUserInterface::Install(CUserInterface* pUI)
     CUserInterface* pOld = g_pInstalled;
     g_pInstalled = pUI;
     return pOld;
+}
+
+BOOL CUserInterface::GetFileNames(BOOL, const char*, const char*, const char*, const char*, DWORD,
+                                  CStringArray& arrPaths)
+{
+    arrPaths.RemoveAll();
+    return FALSE;
 }
 
 int CUserInterface::DefaultAnswer(UINT nType)

@@ -7,6 +7,8 @@
 
 #include "String.h"
 
+class CStringArray;
+
 class CUserInterface {
 public:
     virtual ~CUserInterface() = default;
@@ -24,6 +26,13 @@ public:
     virtual void SetWaitCursor(BOOL bWait) = 0;
     // Tells the user that a key did nothing (nothing to undo, for instance).
     virtual void Beep() {}
+    // A file dialog: an open dialog, or a save dialog when bOpen is FALSE,
+    // with the OFN_* flags, the default extension (no dot), the filter
+    // ("Text|*.ext|...||") and the starting folder (may be empty). TRUE and
+    // the chosen full paths in arrPaths on OK (several only with
+    // OFN_ALLOWMULTISELECT); FALSE when cancelled. The base answers cancelled.
+    virtual BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
+                              const char* pszFolder, DWORD nFlags, CStringArray& arrPaths);
 
     // The implementation in force (never null). Not owned by the caller.
     static CUserInterface& Get();

@@ -109,6 +109,13 @@ constexpr UINT MB_DEFBUTTON2 = 0x0100;
 constexpr UINT MB_DEFBUTTON3 = 0x0200;
 constexpr UINT MB_DEFMASK = 0x0F00;
 
+// File dialog flags.
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+constexpr DWORD OFN_ALLOWMULTISELECT = 0x00000200;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
+
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr int IDABORT = 3;

@@ -1,6 +1,8 @@
 // mosk-tool: the command-line companion of Mosk.
 #include "CommandsCommand.h"
 #include "OutlineCommand.h"
+#include "ProjectCommand.h"
+#include "ProjectCommand.h"
 #include "RtfCommand.h"
 
 #include <cstdio>
@@ -20,6 +22,7 @@ const CCommandEntry s_commands[] = {
      "outline FILE...  the declarations of Java files, one per line:\n"
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
     {"commands", &CCommandsCommand::Run, "commands FILE    the user commands of a user.cmd file, every field by name"},
+    {"project", &CProjectCommand::Run, "project FILE     a project file (.mosk) or the project list (mosk.proj) as text"},
 };
 
 int Usage()

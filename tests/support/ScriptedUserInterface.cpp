@@ -1,5 +1,7 @@
 #include "ScriptedUserInterface.h"
 
+#include "StringArray.h"
+
 CScriptedUserInterface::CScriptedUserInterface()
     : m_pPrevious(CUserInterface::Install(this))
 {
@@ -45,4 +47,19 @@ void CScriptedUserInterface::SetStatusText(const char* pszText)
 void CScriptedUserInterface::SetWaitCursor(BOOL bWait)
 {
     m_nWaitDepth += bWait ? 1 : -1;
+}
+
+BOOL CScriptedUserInterface::GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt,
+                                          const char* pszFilter, const char* pszFolder, DWORD nFlags,
+                                          CStringArray& arrPaths)
+{
+    m_fileDialogs.push_back({bOpen, CString(pszTitle), CString(pszDefExt), CString(pszFilter), CString(pszFolder), nFlags});
+    arrPaths.RemoveAll();
+    if (m_fileAnswers.empty())
+        return FALSE;
+    std::vector<CString> paths = std::move(m_fileAnswers.front());
+    m_fileAnswers.pop_front();
+    for (const CString& str : paths)
+        arrPaths.Add(str);
+    return !paths.empty();
 }

@@ -20,9 +20,20 @@ public:
     void SetStatusText(const char* pszText) override;
     void SetWaitCursor(BOOL bWait) override;
     void Beep() override { ++m_nBeeps; }
+    BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
+                      const char* pszFolder, DWORD nFlags, CStringArray& arrPaths) override;
 
     // Queues the answer for the next message box.
     void Answer(int nAnswer) { m_answers.push_back(nAnswer); }
+    // Queues the paths the next file dialog returns; an empty list cancels it.
+    void AnswerFiles(std::vector<CString> paths) { m_fileAnswers.push_back(std::move(paths)); }
+
+    struct FileDialog {
+        BOOL bOpen;
+        CString strTitle, strDefExt, strFilter, strFolder;
+        DWORD nFlags;
+    };
+    std::vector<FileDialog> m_fileDialogs;  // every file dialog, in order (unanswered ones cancel)
 
     struct Shown {
         CString strText;
@@ -38,5 +49,6 @@ public:
 
 private:
     std::deque<int> m_answers;
+    std::deque<std::vector<CString>> m_fileAnswers;
     CUserInterface* m_pPrevious;
 };
