@@ -61,8 +61,8 @@ LONG FindForward(const CRichEditCtrl* pCtrl, LONG nFrom, const char* pszText)
 
 // Scans backwards from the character before nPos for the nearest comment
 // mark lying wholly before nPos: "/*" gives TRUE with lStart at its slash,
-// "*/" gives FALSE (a "*/" whose star follows a slash does not count), the
-// start of the text gives FALSE.
+// "*/" gives FALSE, the start of the text gives FALSE. A "*/" whose star
+// follows a slash ends a comment too: the tokenizer closes "/*/".
 BOOL FindOpenerBackwards(const CRichEditCtrl* pCtrl, LONG nPos, long& lStart)
 {
     CString strChunk;
@@ -78,9 +78,7 @@ BOOL FindOpenerBackwards(const CRichEditCtrl* pCtrl, LONG nPos, long& lStart)
             if (i + 1 >= nPos)
                 continue;
             if (ch == '*' && chNext == '/') {
-                char chBefore = i > nLow ? p[i - 1 - nLow] : CharAt(pCtrl, i - 1);
-                if (chBefore != '/')
-                    return FALSE;
+                return FALSE;
             } else if (ch == '/' && chNext == '*') {
                 lStart = i;
                 return TRUE;
@@ -252,13 +250,15 @@ void CPatterns::OnBlockCommentBegin(CTinctoView* pView, long lPosition)
 
 void CPatterns::OnBlockCommentEnd(CTinctoView* pView, long lPosition)
 {
+    // lPosition is just after the "*/". Asking at its slash lets the scan
+    // see a "/*" that shares the star ("/*/" is a whole comment).
     long lStart = 0;
-    if (!IsInBlockComment(pView, static_cast<int>(lPosition - 2), lStart))
+    if (!IsInBlockComment(pView, static_cast<int>(lPosition - 1), lStart))
         return;
     if (!HasColour(pView, lStart, lPosition, &CTinctoView::m_BlockCommentTxt))
         pView->ColorizeText(static_cast<int>(lStart), static_cast<int>(lPosition), &CTinctoView::m_BlockCommentTxt,
                             TRUE);
-    pView->ColorizeBuffer(static_cast<int>(lPosition + 1), -1, TRUE);
+    pView->ColorizeBuffer(static_cast<int>(lPosition), -1, TRUE);
 }
 
 // ---- Before an edit
@@ -390,16 +390,20 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
         bParseLine = TRUE;
         return TRUE;
     }
+    // Whether a "/*" that goes lies inside another block comment is asked
+    // just after its slash (Delete) or at it (Backspace), so that the
+    // backward scan never meets the mark that is going away.
+    long lBack = bBack ? 1 : 0;
     // The slash of "/*" goes.
     if (ch == '/' && line[r + 1] == '*') {
-        if (IsInBlockComment(pView, static_cast<int>(p + 1), lStart))
+        if (IsInBlockComment(pView, static_cast<int>(p + 1 - lBack), lStart))
             return FALSE;
         SetBlock(block, 1, p - 1);
         return TRUE;
     }
     // The star of "/*" goes, or what lay between '/' and '*'.
     if ((ch == '*' && line[r - 1] == '/') || (!bBack && line[r - 1] == '/' && line[r + 1] == '*')) {
-        if (IsInBlockComment(pView, static_cast<int>(p), lStart))
+        if (IsInBlockComment(pView, static_cast<int>(p - lBack), lStart))
             return FALSE;
         SetBlock(block, 1, p - 2);
         return TRUE;
@@ -515,14 +519,17 @@ void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine
     } else if (nChar == '/' && line[c] == '*') {
         if (!IsInStringText(pView, static_cast<int>(p - 1), lStart))
             OnBlockCommentBegin(pView, p - 1);
-    } else if ((nChar == '*' && line[c] == '/') || (nChar == '/' && line[c - 2] == '*')) {
+    } else if (nChar == '*' && line[c] == '/') {
         if (!IsInStringText(pView, static_cast<int>(p), lStart))
             OnBlockCommentEnd(pView, p + 1);
+    } else if (nChar == '/' && line[c - 2] == '*') {
+        if (!IsInStringText(pView, static_cast<int>(p), lStart))
+            OnBlockCommentEnd(pView, p);
     } else if (nChar == '"' || nChar == '\\') {
         RecolourLine(pView, line);
     } else if (nChar == VK_BACK && line[c - 1] == '*' && line[c] == '/') {
         if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p - 2);
+            OnBlockCommentEnd(pView, p + 1);
     }
 }
 
