@@ -95,6 +95,8 @@ public:
     // Removes every CR of str.
     static void ConvertToUnix(CString& str);
     BOOL GetReadOnly() const { return m_bReadOnly; }
+    // Sets the read-only flag of the view and its control (from the file's attribute).
+    void SetRO(BOOL bReadOnly);
 
     // Prepares the tokenizer over nLength bytes of pText (not copied; must
     // stay valid until EndTransfer).
@@ -240,8 +242,6 @@ public:
     static CPtrList m_pViewList;
 
 protected:
-    // Sets the read-only flag of the view and its control.
-    void SetRO(BOOL bReadOnly);
     // Collapses the selection at nPos unless it is -1.
     void ShowCursor(int nPos);
     // Length of the word around column-independent position nPos of pLine;
@@ -290,6 +290,7 @@ private:
     void ReplaceSel(int nStart, int nEnd, CStreamInData* pData, BOOL bKeepSel);
     void ColorizePasteBuffer();
     BOOL PasteHelper(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    void PreparePaste(const CString& strText);
     void OnShiftTab();
     void BlockIndent(BOOL bOutdent);
     void ReplaceLines(int nFirstLine, int nLastLine, const CString& strText);

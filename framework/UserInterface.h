@@ -22,6 +22,8 @@ public:
     virtual void SetStatusText(const char* pszText) = 0;
     // Shows or hides the wait cursor.
     virtual void SetWaitCursor(BOOL bWait) = 0;
+    // Tells the user that a key did nothing (nothing to undo, for instance).
+    virtual void Beep() {}
 
     // The implementation in force (never null). Not owned by the caller.
     static CUserInterface& Get();

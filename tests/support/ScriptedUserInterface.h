@@ -19,6 +19,7 @@ public:
     BOOL GetClipboardText(CString& strText) override;
     void SetStatusText(const char* pszText) override;
     void SetWaitCursor(BOOL bWait) override;
+    void Beep() override { ++m_nBeeps; }
 
     // Queues the answer for the next message box.
     void Answer(int nAnswer) { m_answers.push_back(nAnswer); }
@@ -33,6 +34,7 @@ public:
     bool m_bClipboardHasText = false;
     bool m_bClipboardFails = false;      // set to make the clipboard unavailable
     int m_nWaitDepth = 0;
+    int m_nBeeps = 0;
 
 private:
     std::deque<int> m_answers;

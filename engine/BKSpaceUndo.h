@@ -1,0 +1,21 @@
+// CBKSpaceUndo: a Backspace; the character deleted (CR for a line break),
+// or the selection it deleted.
+#pragma once
+
+#include "Undo.h"
+
+class CBKSpaceUndo : public CUndo {
+public:
+    CBKSpaceUndo(CTinctoView* pView, char cChar);
+    // Null (after telling the user) when memory runs out.
+    static CBKSpaceUndo* Create(CTinctoView* pView, char cChar);
+    // The bytes of the deleted character ("\r\n" for a line break).
+    void SetDeleted(const CString& strDeleted) { m_strDeleted = strDeleted; }
+
+    void Undo() override;
+    void Redo() override;
+    CString Describe() const override;
+
+private:
+    CString m_strDeleted;
+};

@@ -1,0 +1,209 @@
+// The editing keys of the colouring view, driven by window messages: the
+// text and caret after each key sequence, and the colours staying right.
+#include "ViewDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "|" marks the caret in the texts of the table.
+struct KeyCase {
+    const char* pszName;
+    const char* pszBefore;
+    const char* pszTyped;  // see CViewDriver::Type
+    BOOL bSmartIndent;
+    BOOL bSpaceForTab;
+    const char* pszAfter;
+};
+
+class EditKeys : public ::testing::TestWithParam<KeyCase> {};
+
+void LoadWithCaret(CViewDriver& driver, const std::string& strMarked)
+{
+    std::string strText = strMarked;
+    size_t at = strText.find('|');
+    strText.erase(at, 1);
+    driver.Load(strText);
+    std::string strCrlf;
+    for (size_t i = 0; i < at; ++i)
+        strCrlf += strText[i] == '\n' ? "\r\n" : std::string(1, strText[i]);
+    driver.Caret(static_cast<LONG>(strCrlf.size()));
+}
+
+std::string TextWithCaret(const CViewDriver& driver)
+{
+    std::string str = driver.m_ctrl.GetWindowText().str();
+    str.insert(static_cast<size_t>(driver.GetCaret()), "|");
+    std::string out;
+    for (char ch : str)
+        if (ch != '\r')
+            out += ch;
+    return out;
+}
+
+TEST_P(EditKeys, TextCaretAndColours)
+{
+    const KeyCase& c = GetParam();
+    CTinctoView::SetSmartIndent(c.bSmartIndent);
+    CTinctoView::SetSpaceForTab(c.bSpaceForTab);
+    {
+        CViewDriver driver;
+        LoadWithCaret(driver, c.pszBefore);
+        driver.Type(c.pszTyped);
+        EXPECT_EQ(TextWithCaret(driver), c.pszAfter);
+        EXPECT_EQ(driver.ColourMismatches(), "");
+    }
+    CTinctoView::SetSmartIndent(TRUE);
+    CTinctoView::SetSpaceForTab(FALSE);
+}
+
+const KeyCase kKeyCases[] = {
+    {"EnterAfterIfIndentsOneLevel", "\tif (a)|", "\n", TRUE, FALSE, "\tif (a)\n\t\t|"},
+    {"BraceOnIndentedLineOutdents", "\tif (a)|", "\n{", TRUE, FALSE, "\tif (a)\n\t{|"},
+    {"EnterAfterColonIndents", "case 1:|", "\n", TRUE, FALSE, "case 1:\n\t|"},
+    {"EnterKeepsIndentWithoutSmartIndent", "  x = 1;|", "\n", FALSE, FALSE, "  x = 1;\n  |"},
+    {"EnterAfterBraceWithSpaces", "class A {|", "\n", TRUE, TRUE, "class A {\n    |"},
+    {"TabAsSpaces", "a|b", "\t", TRUE, TRUE, "a    |b"},
+    {"TabAsTab", "a|b", "\t", TRUE, FALSE, "a\t|b"},
+    {"BackspaceJoinsLines", "int a;\n|int b;", "\b", TRUE, FALSE, "int a;|int b;"},
+    {"DeleteJoinsLines", "int a;|\nint b;", "\x7f", TRUE, FALSE, "int a;|int b;"},
+    {"TypingAKeywordThenSpace", "|", "int x", TRUE, FALSE, "int x|"},
+    {"OpeningACommentColoursTheRest", "a|b\nint c;\n", "/*", TRUE, FALSE, "a/*|b\nint c;\n"},
+    {"ClosingACommentEndsIt", "/* a |\nint c;", "*/", TRUE, FALSE, "/* a */|\nint c;"},
+    {"QuoteStartsAString", "x = |;", "\"ab", TRUE, FALSE, "x = \"ab|;"},
+    {"LineCommentTyped", "int a; |int b;", "//", TRUE, FALSE, "int a; //|int b;"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, EditKeys, ::testing::ValuesIn(kKeyCases),
+                         [](const auto& info) { return std::string(info.param.pszName); });
+
+TEST(EditKeysCommands, ShiftTabMovesBackToThePreviousStop)
+{
+    CViewDriver driver;
+    driver.Load("abcdefghij");
+    driver.m_view.SetTabStops(4, TRUE);
+    driver.Caret(6);  // column 7 counted from 1
+    driver.Key(VK_TAB, TRUE, FALSE, '\t');
+    EXPECT_EQ(driver.GetCaret(), 4);
+    EXPECT_EQ(driver.Text(), "abcdefghij");
+}
+
+TEST(EditKeysCommands, SmartHomeAlternatesBetweenIndentAndLineStart)
+{
+    CViewDriver driver;
+    driver.Load("x\n\t  int a;");
+    driver.Caret(10);
+    driver.Key(VK_HOME);
+    EXPECT_EQ(driver.GetCaret(), 6);
+    driver.Key(VK_HOME);
+    EXPECT_EQ(driver.GetCaret(), 3);
+    EXPECT_FALSE(driver.m_ctrl.GetModify());
+}
+
+TEST(EditKeysCommands, OverwriteEnterMovesToNextLineWithoutSplitting)
+{
+    CViewDriver driver;
+    driver.Load("abc\ndef");
+    driver.Caret(1);
+    driver.Key(VK_INSERT);
+    ASSERT_TRUE(CTinctoView::m_bIns);
+    driver.Type("\nX");
+    driver.Key(VK_INSERT);
+    EXPECT_FALSE(CTinctoView::m_bIns);
+    EXPECT_EQ(driver.Text(), "abc\nXef");
+}
+
+TEST(EditKeysCommands, BraceMatchingSkipsBracesInStrings)
+{
+    CViewDriver driver;
+    driver.Load("void f() {\n  s = \"}\";\n  if (a) { b(); }\n}\nint x;");
+    driver.Caret(driver.Find("{"));
+    driver.m_view.FindBraceParenthesisPair();
+    EXPECT_EQ(driver.GetCaret(), driver.Find("}", 2));
+    driver.m_view.FindBraceParenthesisPair();
+    EXPECT_EQ(driver.GetCaret(), driver.Find("{"));
+}
+
+TEST(EditKeysCommands, PastedTabsBecomeSpacesWhenAsked)
+{
+    CTinctoView::SetSpaceForTab(TRUE);
+    {
+        CViewDriver driver;
+        driver.Load("x");
+        driver.Caret(1);
+        driver.Paste("\ta\tb");
+        EXPECT_EQ(driver.Text(), "x    a    b");
+        EXPECT_EQ(driver.m_ui.m_strClipboard, "\ta\tb");
+    }
+    CTinctoView::SetSpaceForTab(FALSE);
+}
+
+TEST(EditKeysCommands, BlockIndentAndOutdentOfSelectedLines)
+{
+    CViewDriver driver;
+    driver.Load("a\nb\nc\nd");
+    driver.Select(3, 8);  // from line b into line c
+    driver.Key(VK_TAB, FALSE, FALSE, '\t');
+    EXPECT_EQ(driver.Text(), "a\n\tb\n\tc\nd");
+    driver.Key(VK_TAB, TRUE, FALSE, '\t');
+    EXPECT_EQ(driver.Text(), "a\nb\nc\nd");
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "a\n\tb\n\tc\nd");
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "a\nb\nc\nd");
+}
+
+TEST(EditKeysCommands, BlockCommentTogglesLineComments)
+{
+    CViewDriver driver;
+    driver.Load("int a;\n//int b;\nint c;\n");
+    driver.Select(0, driver.Find("int c"));
+    driver.m_view.OnBlockComment();
+    EXPECT_EQ(driver.Text(), "//int a;\nint b;\nint c;\n");
+    EXPECT_EQ(driver.ColourMismatches(), "");
+}
+
+TEST(EditKeysCommands, ReplaceAllInsideASelectionOnly)
+{
+    CViewDriver driver;
+    driver.Load("a a\na a\na a");
+    driver.Select(4, 7);
+    EXPECT_EQ(driver.m_view.OnReplaceAll("a", "bb", TRUE, FALSE), 2);
+    EXPECT_EQ(driver.Text(), "a a\nbb bb\na a");
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "a a\na a\na a");
+    driver.Redo();
+    EXPECT_EQ(driver.Text(), "a a\nbb bb\na a");
+}
+
+TEST(EditKeysCommands, ReadOnlyViewRefusesEdits)
+{
+    CViewDriver driver;
+    driver.Load("int a;");
+    driver.m_view.SetRO(TRUE);
+    driver.Select(0, 3);
+    driver.Cut();
+    driver.Paste("x");
+    driver.m_view.SendMessage(WM_CLEAR, 0, 0);
+    driver.Type("zz\b");
+    EXPECT_EQ(driver.Text(), "int a;");
+    EXPECT_FALSE(driver.m_view.CanUndo());
+}
+
+TEST(EditKeysCommands, WordAtCursor)
+{
+    CViewDriver driver;
+    driver.Load("x = value.length + 3.14;");
+    driver.Caret(driver.Find("lue"));
+    CString strWord;
+    driver.m_view.GetWordAtCursor(strWord, TRUE);
+    EXPECT_EQ(strWord, "value");
+    LONG nStart, nEnd;
+    driver.m_ctrl.GetSel(nStart, nEnd);
+    EXPECT_EQ(nEnd - nStart, 5);
+    driver.Caret(driver.Find("14"));
+    driver.m_view.GetWordAtCursor(strWord, FALSE);
+    EXPECT_EQ(strWord, "3.14");
+}
+
+}  // namespace

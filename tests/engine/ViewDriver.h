@@ -1,0 +1,119 @@
+// CViewDriver: a colouring view over a control, driven the way the keyboard
+// and the clipboard drive it: by window messages. Texts are given and read
+// back with "\n" line ends; the control holds them as CR LF.
+#pragma once
+
+#include "KeyState.h"
+#include "RichEditCtrl.h"
+#include "ScriptedUserInterface.h"
+#include "TinctoView.h"
+
+#include <string>
+
+class CViewDriver {
+public:
+    explicit CViewDriver(const char* pszPath = "Test.java")
+    {
+        CTinctoView::Init(RGB(255, 255, 255), CTinctoView::m_nMaxUndo);
+        m_view.SetPathName(pszPath);
+        m_view.Create(&m_ctrl);
+        m_view.OnInitialUpdate();
+        CKeyState::SetModifiers(FALSE, FALSE);
+    }
+    ~CViewDriver() { CKeyState::SetModifiers(FALSE, FALSE); }
+
+    void Load(const std::string& strText) { m_view.LoadText(strText.data(), static_cast<long>(strText.size())); }
+    // The text with "\n" line ends.
+    std::string Text() const
+    {
+        std::string str = m_ctrl.GetWindowText().str(), out;
+        for (char ch : str)
+            if (ch != '\r')
+                out += ch;
+        return out;
+    }
+    // Position of the nth (from 0) occurrence of pszFind in the control's text.
+    LONG Find(const char* pszFind, int nth = 0) const
+    {
+        std::string str = m_ctrl.GetWindowText().str();
+        size_t at = str.find(pszFind);
+        while (at != std::string::npos && nth-- > 0)
+            at = str.find(pszFind, at + 1);
+        return at == std::string::npos ? -1 : static_cast<LONG>(at);
+    }
+    void Caret(LONG nPos) { m_ctrl.SetSel(nPos, nPos); }
+    void Select(LONG nStart, LONG nEnd) { m_ctrl.SetSel(nStart, nEnd); }
+    LONG GetCaret() const { return m_ctrl.GetCaret(); }
+
+    // One keystroke: key down, the character it makes (if any), key up.
+    void Key(int nKey, BOOL bShift = FALSE, BOOL bControl = FALSE, UINT nChar = 0)
+    {
+        CKeyState::SetModifiers(bShift, bControl);
+        m_view.SendMessage(WM_KEYDOWN, static_cast<WPARAM>(nKey), 0);
+        if (nChar)
+            m_view.SendMessage(WM_CHAR, nChar, 0);
+        m_view.SendMessage(WM_KEYUP, static_cast<WPARAM>(nKey), 0);
+        CKeyState::SetModifiers(FALSE, FALSE);
+    }
+    // Types the text; "\n" is Enter, "\t" Tab, "\b" Backspace, "\x7f" Delete.
+    void Type(const std::string& strText)
+    {
+        for (char ch : strText) {
+            if (ch == '\n')
+                Key(VK_RETURN, FALSE, FALSE, '\r');
+            else if (ch == '\t')
+                Key(VK_TAB, FALSE, FALSE, '\t');
+            else if (ch == '\b')
+                Key(VK_BACK, FALSE, FALSE, VK_BACK);
+            else if (ch == '\x7f')
+                Key(VK_DELETE);
+            else
+                Key(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch, FALSE, FALSE, static_cast<unsigned char>(ch));
+        }
+    }
+    void Undo() { Key('Z', FALSE, TRUE); }
+    void Redo() { Key('Y', FALSE, TRUE); }
+    void Paste(const char* pszText)
+    {
+        m_ui.m_strClipboard = pszText;
+        m_ui.m_bClipboardHasText = true;
+        m_view.SendMessage(WM_PASTE, 0, 0);
+    }
+    void Cut() { m_view.SendMessage(WM_CUT, 0, 0); }
+
+    // Positions whose colour differs from a fresh colouring of the same text
+    // ("" when every character agrees).
+    std::string ColourMismatches() const
+    {
+        CRichEditCtrl fresh;
+        CTinctoView freshView;
+        freshView.SetPathName(m_view.GetPathName());
+        freshView.Create(&fresh);
+        std::string str = m_ctrl.GetWindowText().str();
+        freshView.LoadText(str.data(), static_cast<long>(str.size()));
+        std::string strOut;
+        for (LONG i = 0; i < static_cast<LONG>(str.size()); ++i) {
+            if (str[i] == '\r' || str[i] == '\n')
+                continue;
+            CHARFORMAT a{}, b{};
+            m_ctrl.GetCharFormat(i, i + 1, a);
+            fresh.GetCharFormat(i, i + 1, b);
+            if (a.crTextColor != b.crTextColor || (a.dwEffects & 0xF) != (b.dwEffects & 0xF)) {
+                strOut += std::to_string(i) + "'" + str[i] + "' ";
+                if (strOut.size() > 200)
+                    break;
+            }
+        }
+        return strOut;
+    }
+    COLORREF ColourAt(LONG nPos) const
+    {
+        CHARFORMAT cf{};
+        m_ctrl.GetCharFormat(nPos, nPos + 1, cf);
+        return cf.crTextColor;
+    }
+
+    CScriptedUserInterface m_ui;
+    CRichEditCtrl m_ctrl;
+    CTinctoView m_view;
+};
