@@ -362,6 +362,11 @@ void CPatterns::ParseBlock(CTinctoView* pView, CBlock* pBlock, int nCaret)
     if (!pCtrl || !pBlock)
         return;
     int nStart = pBlock->GetStart();
+    // Types 1 and 3 start reading at the start of the line: the tokenizer
+    // needs what comes before on the line (a backslash before a quote, a
+    // "//" or a string before a mark).
+    if (pBlock->GetType() == 1 || pBlock->GetType() == 3)
+        nStart = static_cast<int>(LineStartOf(pCtrl, nStart));
     switch (pBlock->GetType()) {
     case 1: {
         LONG nFound = FindForward(pCtrl, nCaret + 1, "*/");
@@ -480,6 +485,18 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
     if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart))
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
+    // Pasted quotes, backslashes, slashes or stars can hide or reveal a
+    // comment mark further along the line, and so change the lines below.
+    {
+        LONG nLineStart = LineStartOf(pCtrl, nStart);
+        LONG nLineEnd = LineStartOf(pCtrl, nEnd) + pCtrl->LineLength(nEnd);
+        CString strLine;
+        pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
+        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0) && strText.FindOneOf("\"\\/*") >= 0) {
+            SetBlock(block, 3, nLineStart);
+            return TRUE;
+        }
+    }
     int nOpen = strText.Find("/*");
     int nClose = strText.Find("*/");
     if (nOpen < 0 || (nClose >= 0 && nClose >= nOpen)) {
@@ -627,8 +644,12 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
         AskForLine(line, block, bParseLine);
         return TRUE;
     }
-    if (!HasColour(pView, p, p + 1, &CTinctoView::m_BlockCommentTxt))
+    if (!HasColour(pView, p, p + 1, &CTinctoView::m_BlockCommentTxt)) {
+        // A word split by the line break may have been a keyword.
+        if (line.GetLength() > 0)
+            bParseLine = TRUE;
         return FALSE;
+    }
     char chFirst = line[0];
     CEditorLine prev(pView, line.GetLine() - 1);
     char chLast = prev.IsRead() ? prev[prev.GetLength() - 1] : 0;
@@ -661,28 +682,33 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
 
 void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine& line)
 {
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
-    long lStart = 0;
     if (nChar == '/' && (line[c - 2] == '/' || line[c] == '/')) {
         RecolourLine(pView, line);
-    } else if (nChar == '*' && line[c - 2] == '/') {
-        if (!IsInStringText(pView, static_cast<int>(p - 2), lStart))
-            OnBlockCommentBegin(pView, p - 2);
-    } else if (nChar == '/' && line[c] == '*') {
-        if (!IsInStringText(pView, static_cast<int>(p - 1), lStart))
-            OnBlockCommentBegin(pView, p - 1);
+    } else if ((nChar == '*' && line[c - 2] == '/') || (nChar == '/' && line[c] == '*')) {
+        // A "/*" opens a comment only where the tokenizer is in normal
+        // text; a slash that ends a "*/" cannot begin one.
+        long lSlash = nChar == '*' ? p - 2 : p - 1;
+        CScanState st = StateBefore(pCtrl, lSlash);
+        if (st.m_nState == NORMAL)
+            OnBlockCommentBegin(pView, lSlash);
+        else if (st.m_nState == BLOCK && CharAt(pCtrl, lSlash - 1) == '*')
+            RecolourLine(pView, line);
     } else if (nChar == '*' && line[c] == '/') {
-        if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p + 1);
+        OnBlockCommentEnd(pView, p + 1);
     } else if (nChar == '/' && line[c - 2] == '*') {
-        if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p);
+        OnBlockCommentEnd(pView, p);
     } else if (nChar == '"' || nChar == '\\') {
         RecolourLine(pView, line);
     } else if (nChar == VK_BACK && line[c - 1] == '*' && line[c] == '/') {
-        if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p + 1);
+        OnBlockCommentEnd(pView, p + 1);
+    } else if (nChar != VK_BACK && nChar != '\r' && c > 0) {
+        // Any other character takes the colour of the one before it; in
+        // normal text it must be normal (a word is recoloured after this).
+        if (!HasColour(pView, p - 1, p, &CTinctoView::m_NormalTxt) && StateBefore(pCtrl, p - 1).m_nState == NORMAL)
+            pView->ColorizeText(static_cast<int>(p - 1), static_cast<int>(p), &CTinctoView::m_NormalTxt, TRUE);
     }
 }
 
