@@ -284,6 +284,7 @@ private:
     void AddPasteUndo(const char* pszText);
     CUndo* AddReplaceUndo(const char* pszFind, const char* pszReplace);
     void StoreUndo(CUndo* pUndo);
+    void DropRedoSteps();
     void EmptyUndoBuffer();
     void EmptyUndoBuffer(int nSlot);
 

@@ -273,11 +273,11 @@ void CTinctoView::KeywordAt(CEditorLine* pLine, int /*nLine*/, int nPos)
             ColorizeBuffer(nWordStart, -1, TRUE);
         return;
     }
-    CString strWord(pLine->GetText() + nStart, nEnd - nStart);
-    CKeywords* pKeywords = GetLanguage()->IsKeyword(strWord);
-    // The tokenizer colours the word exactly as a whole recolouring would.
-    (void)pKeywords;
-    ColorizeBuffer(nWordStart, nWordEnd, TRUE);
+    // The tokenizer colours the word exactly as a whole recolouring would;
+    // the blanks after it take normal text, so typing goes on in it.
+    while (nEnd < pLine->GetLength() && IsBlank(pLine->GetChar(nEnd)))
+        ++nEnd;
+    ColorizeBuffer(nWordStart, static_cast<int>(lLine) + nEnd, TRUE);
 }
 
 // ---- Brace matching

@@ -170,9 +170,11 @@ BOOL CTinctoView::PreProcessMsg(UINT nMessage, WPARAM wParam, LPARAM lParam)
             ReadCurrentLine();
             char cChar = static_cast<char>(wParam < 0x80 ? wParam : 0);
             CString strOverwritten;
-            if (m_bIns && nStart == nEnd && m_CurLine.GetLCharIndex() < m_CurLine.GetLength()) {
-                m_pEditCtrl->GetTextRange(nStart, CCaretMotion::Next(*m_pEditCtrl, nStart), strOverwritten);
+            if (m_bIns && nStart == nEnd) {
+                // The step keeps the character overwritten (none at a line end).
                 cChar = 0;
+                if (m_CurLine.GetLCharIndex() < m_CurLine.GetLength())
+                    m_pEditCtrl->GetTextRange(nStart, CCaretMotion::Next(*m_pEditCtrl, nStart), strOverwritten);
             }
             CUndo* pUndo = AddUndo(WM_CHAR, wParam, lParam, cChar, TRUE);
             if (pUndo && !strOverwritten.IsEmpty() && pUndo->GetSelText().IsEmpty())

@@ -43,10 +43,14 @@ void CTinctoView::StoreUndo(CUndo* pUndo)
     EmptyUndoBuffer(m_nUndoTop);
     m_ppUndo[m_nUndoTop] = pUndo;
     m_nUndoTop = (m_nUndoTop + 1) % m_nUndoSlots;
-    // Steps above the new one can no longer be redone: a redo after a new
-    // edit would replay text at positions that moved.
+    DropRedoSteps();
+}
+
+void CTinctoView::DropRedoSteps()
+{
+    // A redo after a new edit would replay text at positions that moved.
     for (int i = 0; i < m_nUndoSlots; ++i) {
-        if (m_ppUndo[i] && m_ppUndo[i] != pUndo && m_ppUndo[i]->CanRedo())
+        if (m_ppUndo[i] && m_ppUndo[i]->CanRedo())
             EmptyUndoBuffer(i);
     }
 }
@@ -72,6 +76,7 @@ CUndo* CTinctoView::AddUndo(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/, cha
             && !GetLanguage()->IsDelimiter(static_cast<char>(wParam), FALSE) && pPrev && pPrev->IsCharUndo()
             && static_cast<CCharUndo*>(pPrev)->CanMerge(nStart)) {
             static_cast<CCharUndo*>(pPrev)->AppendChar(static_cast<UINT>(wParam));
+            DropRedoSteps();
             return pPrev;
         }
         pUndo = CCharUndo::Create(this, cChar, static_cast<UINT>(wParam));

@@ -167,7 +167,7 @@ TEST(EditKeysCommands, ReplaceAllInsideASelectionOnly)
 {
     CViewDriver driver;
     driver.Load("a a\na a\na a");
-    driver.Select(4, 7);
+    driver.Select(5, 8);  // the second line
     EXPECT_EQ(driver.m_view.OnReplaceAll("a", "bb", TRUE, FALSE), 2);
     EXPECT_EQ(driver.Text(), "a a\nbb bb\na a");
     driver.Undo();
