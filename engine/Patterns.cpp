@@ -496,6 +496,16 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }
+        // A mark split by the paste, or made where the pasted text meets its neighbours.
+        int nLength = strText.GetLength();
+        char chBefore = CharAt(pCtrl, nStart - 1);
+        char chAfter = CharAt(pCtrl, nEnd);
+        auto isMark = [](char a, char b) { return (a == '/' && (b == '/' || b == '*')) || (a == '*' && b == '/'); };
+        if (isMark(chBefore, chAfter)
+            || (nLength > 0 && (isMark(chBefore, strText[0]) || isMark(strText[nLength - 1], chAfter)))) {
+            SetBlock(block, 3, nLineStart);
+            return TRUE;
+        }
     }
     int nOpen = strText.Find("/*");
     int nClose = strText.Find("*/");
@@ -757,8 +767,9 @@ BOOL CPatterns::CheckForCommentCharPatternUndo(CTinctoView* pView, CEditorLine*,
     LONG nFound = SkipBlanksBackwards(pCtrl, nPosition);
     if (nFound < 1 || CharAt(pCtrl, nFound) != '/' || CharAt(pCtrl, nFound - 1) != '*')
         return FALSE;
-    long lStart = 0;
-    return !IsInBlockComment(pView, nPosition, lStart);
+    // The comment is gone only where the tokenizer now reads normal text: a
+    // "*/" inside a line comment leaves the line comment in force.
+    return StateBefore(pCtrl, nPosition).m_nState == NORMAL;
 }
 
 // ---- Colour table and pattern starts

@@ -132,6 +132,7 @@ TEST(ColourProperty, EveryStepKeepsTheColoursOfAFullRecolouring)
     const unsigned kSeeds[] = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597, 2584, 4181, 6765, 10946};
     const int kSteps = 80;
     int nFailures = 0;
+    int nUndoFailures = 0;
     for (unsigned nSeed : kSeeds) {
         for (size_t nText = 0; nText < sizeof(kTexts) / sizeof(kTexts[0]); ++nText) {
             CPropertyRun run(nSeed * 7 + static_cast<unsigned>(nText), kTexts[nText]);
@@ -148,11 +149,10 @@ TEST(ColourProperty, EveryStepKeepsTheColoursOfAFullRecolouring)
                     bFailed = true;
                 }
             }
-            if (!bFailed && !run.UndoAll()) {
+            if (!bFailed && !run.UndoAll() && ++nUndoFailures <= 5) {
                 ADD_FAILURE() << "seed " << nSeed << " text " << nText << ": undoing every step gives\n"
                               << Shown(run.m_driver.m_ctrl.GetWindowText().str()) << "\ninstead of\n"
                               << Shown(run.m_strOriginal);
-                bFailed = true;
             }
             if (bFailed && ++nFailures >= 5)
                 return;
