@@ -396,7 +396,8 @@ void CPatterns::OnBlockCommentBegin(CTinctoView* pView, long lPosition)
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || lPosition < 0)
         return;
-    LONG nFound = FindForward(pCtrl, lPosition + 2, "*/");
+    // Like the tokenizer, look for the end from the star on: "/*/" is closed.
+    LONG nFound = FindForward(pCtrl, lPosition + 1, "*/");
     LONG nEnd = nFound < 0 ? pCtrl->GetTextLength() : nFound + 2;
     pView->ColorizeText(static_cast<int>(lPosition), static_cast<int>(nEnd), &CTinctoView::m_BlockCommentTxt, TRUE);
     pView->ColorizeText(static_cast<int>(nEnd), static_cast<int>(nEnd), &CTinctoView::m_NormalTxt, TRUE);
@@ -452,7 +453,13 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
             // Words (and marks) on either side of the cut meet.
             AskForJoin(pView, nStart, nEnd, block, bParseLine);
         } else {
-            return FALSE;
+            // Typing over a line break, or over part of a mark, changes what
+            // the lines read; the typed character itself is checked after.
+            int bLine = FALSE;
+            AskForJoin(pView, nStart, nEnd, block, bLine);
+            if (bLine && strSel.Find('\n') < 0)
+                return FALSE;
+            SetBlock(block, 1, LineStartOf(pCtrl, nStart));
         }
     }
     return TRUE;
@@ -482,6 +489,12 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         SetBlock(block, 3, lStart);
         return TRUE;
     }
+    // A paste right at a comment's end (s + 2 already past it) is inside it too.
+    CScanState stAt = StateBefore(pCtrl, nStart);
+    if (stAt.m_nState == BLOCK) {
+        SetBlock(block, 3, stAt.m_lStart);
+        return TRUE;
+    }
     if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart))
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
@@ -501,7 +514,11 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         char chBefore = CharAt(pCtrl, nStart - 1);
         char chAfter = CharAt(pCtrl, nEnd);
         auto isMark = [](char a, char b) { return (a == '/' && (b == '/' || b == '*')) || (a == '*' && b == '/'); };
-        if (isMark(chBefore, chAfter)
+        CString strAround;  // the text replaced, with a character on either side
+        pCtrl->GetTextRange(std::max<LONG>(nStart - 1, 0), nEnd + 1, strAround);
+        BOOL bBreaksMark = nEnd > nStart
+            && (strAround.Find("/*") >= 0 || strAround.Find("*/") >= 0 || strAround.Find("//") >= 0);
+        if (bBreaksMark || isMark(chBefore, chAfter)
             || (nLength > 0 && (isMark(chBefore, strText[0]) || isMark(strText[nLength - 1], chAfter)))) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
@@ -567,7 +584,9 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
         return FALSE;
     char ch = line[r];
     long lStart = 0;
-    if (ch == '"' || ch == '\\') {
+    // A quote, a backslash, or what lies between a backslash and a quote
+    // (the quote becomes escaped) changes where strings are.
+    if (ch == '"' || ch == '\\' || (line[r - 1] == '\\' && line[r + 1] == '"')) {
         if (!CheckForBlockPatternsInLine(pView, line, block))
             bParseLine = TRUE;
         return TRUE;
@@ -588,14 +607,14 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
         return TRUE;
     }
     // The star of "/*" goes, or what lay between '/' and '*'.
-    if ((ch == '*' && line[r - 1] == '/') || (!bBack && line[r - 1] == '/' && line[r + 1] == '*')) {
+    if ((ch == '*' && line[r - 1] == '/') || (line[r - 1] == '/' && line[r + 1] == '*')) {
         if (IsInBlockComment(pView, static_cast<int>(p - lBack), lStart))
             return FALSE;
         SetBlock(block, 1, p - 2);
         return TRUE;
     }
     // The star of "*/" goes, or what lay between '*' and '/'.
-    if ((ch == '*' && line[r + 1] == '/') || (!bBack && line[r - 1] == '*' && line[r + 1] == '/')) {
+    if ((ch == '*' && line[r + 1] == '/') || (line[r - 1] == '*' && line[r + 1] == '/')) {
         SetBlock(block, 2, p - 1);
         return TRUE;
     }
@@ -635,6 +654,11 @@ BOOL CPatterns::CheckForDelLineMerger(CTinctoView* pView, CEditorLine& line, int
 
 void CPatterns::CheckForBreakInPattern(CTinctoView*, UINT nChar, CEditorLine& line, CBlock& block, int& bParseLine)
 {
+    // A block asked for before the edit (typing over a selection) already
+    // recolours this line and what follows; asking for the line here would
+    // replace it.
+    if (block.GetType() != 0)
+        return;
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char chBefore = line[c - 2];
@@ -700,12 +724,15 @@ void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine
     } else if ((nChar == '*' && line[c - 2] == '/') || (nChar == '/' && line[c] == '*')) {
         // A "/*" opens a comment only where the tokenizer is in normal
         // text; a slash that ends a "*/" cannot begin one.
+        // The slash must also stay a lone slash: the second of "//" is not.
         long lSlash = nChar == '*' ? p - 2 : p - 1;
         CScanState st = StateBefore(pCtrl, lSlash);
-        if (st.m_nState == NORMAL)
+        if (st.m_nState == NORMAL && StateBefore(pCtrl, lSlash + 1).m_nState == NORMAL)
             OnBlockCommentBegin(pView, lSlash);
         else if (st.m_nState == BLOCK && CharAt(pCtrl, lSlash - 1) == '*')
             RecolourLine(pView, line);
+        else if (nChar == '*' && line[c] == '/')
+            OnBlockCommentEnd(pView, p + 1);  // inside a comment the star closes it with the next slash
     } else if (nChar == '*' && line[c] == '/') {
         OnBlockCommentEnd(pView, p + 1);
     } else if (nChar == '/' && line[c - 2] == '*') {
@@ -714,12 +741,18 @@ void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine
         RecolourLine(pView, line);
     } else if (nChar == VK_BACK && line[c - 1] == '*' && line[c] == '/') {
         OnBlockCommentEnd(pView, p + 1);
-    } else if (nChar != VK_BACK && nChar != '\r' && c > 0) {
-        // Any other character takes the colour of the one before it; in
-        // normal text it must be normal (a word is recoloured after this).
-        if (!HasColour(pView, p - 1, p, &CTinctoView::m_NormalTxt) && StateBefore(pCtrl, p - 1).m_nState == NORMAL)
-            pView->ColorizeText(static_cast<int>(p - 1), static_cast<int>(p), &CTinctoView::m_NormalTxt, TRUE);
     }
+    // A typed character takes the colour of its neighbour; where the
+    // tokenizer reads it as plain normal text (no mark starts or ends with
+    // it) it must be normal. A word is recoloured after this.
+    if (nChar == VK_BACK || nChar == '\r' || c <= 0 || HasColour(pView, p - 1, p, &CTinctoView::m_NormalTxt))
+        return;
+    char ch = CharAt(pCtrl, p - 1);
+    char chNext = CharAt(pCtrl, p);
+    if (ch == '/' && (chNext == '/' || chNext == '*'))
+        return;
+    if (StateBefore(pCtrl, p - 1).m_nState == NORMAL && StateBefore(pCtrl, p).m_nState == NORMAL)
+        pView->ColorizeText(static_cast<int>(p - 1), static_cast<int>(p), &CTinctoView::m_NormalTxt, TRUE);
 }
 
 // ---- Undo of a character
