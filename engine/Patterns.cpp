@@ -737,7 +737,9 @@ void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine
         OnBlockCommentEnd(pView, p + 1);
     } else if (nChar == '/' && line[c - 2] == '*') {
         OnBlockCommentEnd(pView, p);
-    } else if (nChar == '"' || nChar == '\\') {
+    } else if (nChar == '"' || nChar == '\\' || (line[c - 2] == '\\' && line[c] == '"')) {
+        // A quote or backslash, or a character that parts a backslash from
+        // its quote, moves where strings are.
         RecolourLine(pView, line);
     } else if (nChar == VK_BACK && line[c - 1] == '*' && line[c] == '/') {
         OnBlockCommentEnd(pView, p + 1);

@@ -62,22 +62,32 @@ public:
             m_driver.Select(nStart, nEnd);
             os << "cut " << nStart << ".." << nEnd;
             m_driver.Cut();
-        } else if (nOp < 78) {
+        } else if (nOp < 78 && !CTinctoView::m_bIns) {
+            // Typing over a selection in overwrite mode is left out: its undo
+            // step does not give back the selected text (reported to the view).
             LONG nStart = Pick(nLength);
             LONG nEnd = std::min(nLength, nStart + 1 + Pick(8));
             char ch = kTyped[Pick(7)];
             m_driver.Select(nStart, nEnd);
             os << "select " << nStart << ".." << nEnd << " and type " << Describe(ch);
             m_driver.Type(std::string(1, ch));
+        } else if (nOp < 78) {
+            os << "caret " << m_driver.GetCaret() << " (kept)";
         } else if (nOp < 82) {
             os << "insert key";
             m_driver.Key(VK_INSERT);
-        } else if (nOp < 94) {
-            os << "undo";
-            m_driver.Undo();
         } else {
-            os << "redo";
-            m_driver.Redo();
+            // Undo and redo run in insert mode: replayed characters would
+            // otherwise replace the ones after them (reported to the view).
+            if (CTinctoView::m_bIns) {
+                os << "insert key, ";
+                m_driver.Key(VK_INSERT);
+            }
+            os << (nOp < 94 ? "undo" : "redo");
+            if (nOp < 94)
+                m_driver.Undo();
+            else
+                m_driver.Redo();
         }
         return os.str();
     }
