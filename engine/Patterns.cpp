@@ -544,14 +544,12 @@ BOOL CPatterns::CheckForOverWritePattern(CTinctoView* pView, CEditorLine& line, 
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char ch = line[c];
-    if (ch == '"' || ch == '\\') {
-        if (!CheckForBlockPatternsInLine(pView, line, block))
-            bParseLine = TRUE;
-        return TRUE;
-    }
-    if ((ch == '/' && line[c + 1] == '/') || (ch == '/' && line[c - 1] == '/')
+    // The view recolours an asked-for line instead of looking at the typed
+    // character, which may make a "/*" with its neighbour; so these ask for
+    // a block from the line start through the next comment end.
+    if (ch == '"' || ch == '\\' || (ch == '/' && line[c + 1] == '/') || (ch == '/' && line[c - 1] == '/')
         || (line[c - 1] == '/' && line[c - 2] == '/') || (line[c - 1] == '/' && line[c + 1] == '/')) {
-        AskForLine(line, block, bParseLine);
+        SetBlock(block, 1, line.GetIndex());
         return TRUE;
     }
     if (ch == '/' && line[c + 1] == '*' && !HasColour(pView, p - 1, p, &CTinctoView::m_BlockCommentTxt)) {
@@ -679,9 +677,10 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
         return TRUE;
     }
     if (!HasColour(pView, p, p + 1, &CTinctoView::m_BlockCommentTxt)) {
-        // A word split by the line break may have been a keyword.
+        // A word split by the line break may have been a keyword, a quote
+        // may have lost its backslash.
         if (line.GetLength() > 0)
-            bParseLine = TRUE;
+            AskForLine(line, block, bParseLine);
         return FALSE;
     }
     char chFirst = line[0];

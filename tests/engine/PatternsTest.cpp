@@ -350,8 +350,8 @@ TEST_P(Overwrite, AsksForWhatTheReplacedCharacterBreaks)
 }
 
 const HookCase kOverwriteCases[] = {
-    {"Quote", "a |\"b\"", 'x', "", TRUE},
-    {"SlashOfLineComment", "a |// b", 'x', "", TRUE},
+    {"Quote", "a |\"b\"", 'x', "type 1 start 0", FALSE},
+    {"SlashOfLineComment", "a |// b", 'x', "type 1 start 0", FALSE},
     {"SlashOfLineCommentOnALineWithAnOpening", "a |// /* b", 'x', "type 1 start 0", FALSE},
     {"SlashOfOpening", "a |/* b */", 'x', "type 1 start 1", FALSE},
     {"StarOfOpening", "a /|* b */", 'x', "type 1 start 1", FALSE},
