@@ -6,6 +6,7 @@
 #include "TinctoView.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -15,6 +16,12 @@ const LONG SCAN_CHUNK = 4096;
 CRichEditCtrl* CtrlOf(CTinctoView* pView)
 {
     return pView ? pView->GetEditCtrl() : nullptr;
+}
+
+void SetBlock(CBlock& block, int nType, long lStart)
+{
+    block.SetType(nType);
+    block.SetStart(static_cast<int>(lStart));
 }
 
 // Character at nPos of the control's text; 0 outside it.
@@ -59,11 +66,9 @@ LONG FindForward(const CRichEditCtrl* pCtrl, LONG nFrom, const char* pszText)
     return pCtrl->FindText(FR_DOWN | FR_MATCHCASE, &ft);
 }
 
-// Scans backwards from the character before nPos for the nearest comment
-// mark lying wholly before nPos: "/*" gives TRUE with lStart at its slash,
-// "*/" gives FALSE (a "*/" whose star follows a slash does not count), the
-// start of the text gives FALSE.
-BOOL FindOpenerBackwards(const CRichEditCtrl* pCtrl, LONG nPos, long& lStart)
+// Finds the nearest comment mark ("/*" or "*/") lying wholly before nPos,
+// scanning backwards; returns its position (-1: none) and whether it opens.
+LONG FindMarkBackwards(const CRichEditCtrl* pCtrl, LONG nPos, bool& bOpens)
 {
     CString strChunk;
     LONG nHigh = std::min(nPos, pCtrl->GetTextLength());
@@ -77,19 +82,170 @@ BOOL FindOpenerBackwards(const CRichEditCtrl* pCtrl, LONG nPos, long& lStart)
             char chNext = i + 1 < nHigh ? p[i + 1 - nLow] : chRight;
             if (i + 1 >= nPos)
                 continue;
-            if (ch == '*' && chNext == '/') {
-                char chBefore = i > nLow ? p[i - 1 - nLow] : CharAt(pCtrl, i - 1);
-                if (chBefore != '/')
-                    return FALSE;
-            } else if (ch == '/' && chNext == '*') {
-                lStart = i;
-                return TRUE;
+            if ((ch == '*' && chNext == '/') || (ch == '/' && chNext == '*')) {
+                bOpens = ch == '/';
+                return i;
             }
         }
         chRight = p[0];
         nHigh = nLow;
     }
-    return FALSE;
+    return -1;
+}
+
+// What the tokenizer is inside of at a point of a line.
+enum EState { NORMAL, BLOCK, LINE_COMMENT, STRING };
+
+struct CScanState {
+    EState m_nState = NORMAL;
+    LONG m_lStart = 0;  // where the comment or string began
+};
+
+// Runs the tokenizer's pattern rules over nLength bytes of one line (pText
+// at position lBase), entering in state st; returns the state after them.
+// A mark is seen only when both its characters lie inside the bytes.
+CScanState ScanLine(const char* pText, LONG nLength, LONG lBase, CScanState st)
+{
+    for (LONG i = 0; i < nLength; ++i) {
+        char ch = pText[i];
+        if (ch == '\r' || ch == '\n') {
+            if (st.m_nState != BLOCK)
+                st.m_nState = NORMAL;
+            continue;
+        }
+        char chNext = i + 1 < nLength ? pText[i + 1] : 0;
+        switch (st.m_nState) {
+        case NORMAL:
+            if (ch == '/' && chNext == '/') {
+                st = {LINE_COMMENT, lBase + i};
+                ++i;
+            } else if (ch == '/' && chNext == '*') {
+                // The end mark is looked for from the star on: "/*/" closes.
+                st = {BLOCK, lBase + i};
+            } else if (ch == '"' && (i == 0 || pText[i - 1] != '\\')) {
+                st = {STRING, lBase + i};
+            }
+            break;
+        case BLOCK:
+            if (ch == '*' && chNext == '/') {
+                st.m_nState = NORMAL;
+                ++i;
+            }
+            break;
+        case STRING:
+            if (ch == '"' && pText[i - 1] != '\\' && lBase + i != st.m_lStart)
+                st.m_nState = NORMAL;
+            break;
+        case LINE_COMMENT:
+            break;
+        }
+    }
+    return st;
+}
+
+LONG LineStartOf(const CRichEditCtrl* pCtrl, LONG nPos)
+{
+    LONG nStart = pCtrl->LineIndex(pCtrl->LineFromChar(nPos));
+    return nStart < 0 || nStart > nPos ? nPos : nStart;
+}
+
+// Whether the line starting at lLineStart begins inside a block comment (and
+// where that comment began). The nearest mark before it decides: none or a
+// "*/" means no; a "/*" means whatever its whole line leaves open, that line
+// being entered in the state worked out the same way further up.
+CScanState StateAtLineStart(const CRichEditCtrl* pCtrl, LONG lLineStart)
+{
+    std::vector<LONG> lines;  // starts of the lines that hold the deciding "/*", nearest first
+    LONG nPos = lLineStart;
+    for (;;) {
+        bool bOpens = false;
+        LONG nMark = FindMarkBackwards(pCtrl, nPos, bOpens);
+        if (nMark < 0 || !bOpens)
+            break;
+        nPos = LineStartOf(pCtrl, nMark);
+        lines.push_back(nPos);
+    }
+    CScanState st;
+    CString strLine;
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        LONG nEnd = *it + pCtrl->LineLength(*it);
+        pCtrl->GetTextRange(*it, nEnd, strLine);
+        st = ScanLine(strLine, strLine.GetLength(), *it, st);
+        if (st.m_nState != BLOCK)
+            st.m_nState = NORMAL;
+    }
+    return st;
+}
+
+// The state a character inserted at nPos would be in.
+CScanState StateBefore(const CRichEditCtrl* pCtrl, LONG nPos)
+{
+    nPos = std::clamp<LONG>(nPos, 0, pCtrl->GetTextLength());
+    LONG lLineStart = LineStartOf(pCtrl, nPos);
+    CString strLine;
+    pCtrl->GetTextRange(lLineStart, nPos, strLine);
+    return ScanLine(strLine, strLine.GetLength(), lLineStart, StateAtLineStart(pCtrl, lLineStart));
+}
+
+// Recolours from lStart to the end of the line holding lEnd - 1. When that
+// line holds a comment mark, the text below may change with it: if the next
+// line now begins inside a block comment, or was coloured as one, the
+// recolouring runs on to the end of the text.
+void RecolourThrough(CTinctoView* pView, LONG lStart, LONG lEnd)
+{
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
+    LONG nLength = pCtrl->GetTextLength();
+    if (lEnd < 0 || lEnd >= nLength) {
+        pView->ColorizeBuffer(static_cast<int>(lStart), -1, TRUE);
+        return;
+    }
+    LONG nLast = std::max(lStart, lEnd - 1);
+    LONG nLineStart = LineStartOf(pCtrl, nLast);
+    LONG nLineEnd = nLineStart + pCtrl->LineLength(nLast);
+    LONG nNext = nLineEnd + 2;
+    BOOL bOnward = FALSE;
+    if (nNext <= nLength) {
+        CString strLine;
+        pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
+        bOnward = (strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0)
+            && (StateAtLineStart(pCtrl, nNext).m_nState == BLOCK
+                || HasColour(pView, nNext, nNext + 1, &CTinctoView::m_BlockCommentTxt));
+    }
+    pView->ColorizeBuffer(static_cast<int>(lStart), bOnward ? -1 : static_cast<int>(nLineEnd), TRUE);
+}
+
+// Asks for the line to be recoloured; a line holding "/*" may open or
+// close a comment for the lines below, so then it asks for a block that
+// runs from the line start through the next comment end.
+void AskForLine(const CEditorLine& line, CBlock& block, int& bParseLine)
+{
+    if (line.FindTextA("/*") >= 0) {
+        block.SetType(1);
+        block.SetStart(static_cast<int>(line.GetIndex()));
+    } else {
+        bParseLine = TRUE;
+    }
+}
+
+// Asks for the line that removing [nStart, nEnd) leaves to be recoloured;
+// when the lines involved hold a comment mark, or the removal makes one
+// where its ends meet, a block from the line start through the next
+// comment end instead.
+void AskForJoin(CTinctoView* pView, LONG nStart, LONG nEnd, CBlock& block, int& bParseLine)
+{
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
+    LONG nFirst = LineStartOf(pCtrl, nStart);
+    LONG nLast = std::max(nEnd, nStart);
+    LONG nLastEnd = LineStartOf(pCtrl, nLast) + pCtrl->LineLength(nLast);
+    CString strLines;
+    pCtrl->GetTextRange(nFirst, std::max(nLastEnd, nFirst), strLines);
+    char chBefore = CharAt(pCtrl, nStart - 1);
+    char chAfter = CharAt(pCtrl, nEnd);
+    BOOL bJoinMark = (chBefore == '/' && (chAfter == '*' || chAfter == '/')) || (chBefore == '*' && chAfter == '/');
+    if (bJoinMark || strLines.Find("/*") >= 0 || strLines.Find("*/") >= 0)
+        SetBlock(block, 1, nFirst);
+    else
+        bParseLine = TRUE;
 }
 
 // The removed or replaced character (and its neighbours) make or break "//".
@@ -100,19 +256,10 @@ BOOL TouchesLineCommentMark(const CEditorLine& line, int nColumn)
         || (line[nColumn - 1] == '/' && line[nColumn + 1] == '/');
 }
 
-void SetBlock(CBlock& block, int nType, long lStart)
-{
-    block.SetType(nType);
-    block.SetStart(static_cast<int>(lStart));
-}
-
-// Recolours the line, keeping an empty selection where it is.
+// Recolours the line (and what it changes below), keeping the selection.
 void RecolourLine(CTinctoView* pView, CEditorLine& line)
 {
-    CRichEditCtrl* pCtrl = CtrlOf(pView);
-    LONG nStart, nEnd;
-    pCtrl->GetSel(nStart, nEnd);
-    pView->ParseLine(&line, nStart == nEnd ? nStart : -1);
+    RecolourThrough(pView, line.GetIndex(), line.GetIndex() + line.GetLength());
 }
 
 } // namespace
@@ -124,16 +271,16 @@ BOOL CPatterns::IsInLineComment(CTinctoView* pView, int nPosition, long& lStart)
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || nPosition < 0)
         return FALSE;
+    // Only a line with "//" before the position needs the tokenizer's view.
     CString strLine;
-    LONG nLineStart = LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
-    const char* p = strLine;
-    for (int i = strLine.GetLength() - 2; i >= 0; --i) {
-        if (p[i] == '/' && p[i + 1] == '/') {
-            lStart = nLineStart + i;
-            return TRUE;
-        }
-    }
-    return FALSE;
+    LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
+    if (strLine.Find("//") < 0)
+        return FALSE;
+    CScanState st = StateBefore(pCtrl, nPosition);
+    if (st.m_nState != LINE_COMMENT)
+        return FALSE;
+    lStart = st.m_lStart;
+    return TRUE;
 }
 
 BOOL CPatterns::IsInStringText(CTinctoView* pView, int nPosition, long& lStart)
@@ -146,19 +293,13 @@ BOOL CPatterns::IsInStringText(CTinctoView* pView, int nPosition, long& lStart)
         return TRUE;
     }
     CString strLine;
-    LONG nLineStart = LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
-    const char* p = strLine;
-    int nQuotes = 0;
-    int nLast = -1;
-    for (int i = 0; i < strLine.GetLength(); ++i) {
-        if (p[i] == '"' && (i == 0 || p[i - 1] != '\\')) {
-            ++nQuotes;
-            nLast = i;
-        }
-    }
-    if (nQuotes % 2 == 0)
+    LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
+    if (strLine.Find('"') < 0)
         return FALSE;
-    lStart = nLineStart + nLast;
+    CScanState st = StateBefore(pCtrl, nPosition);
+    if (st.m_nState != STRING)
+        return FALSE;
+    lStart = st.m_lStart;
     return TRUE;
 }
 
@@ -171,7 +312,11 @@ BOOL CPatterns::IsInBlockComment(CTinctoView* pView, int nPosition, long& lStart
     if (!HasColour(pView, nPosition, nPosition + 1, &CTinctoView::m_BlockCommentTxt)
         && !IsInLineComment(pView, nPosition, lLineComment))
         return FALSE;
-    return FindOpenerBackwards(pCtrl, nPosition, lStart);
+    CScanState st = StateBefore(pCtrl, nPosition);
+    if (st.m_nState != BLOCK)
+        return FALSE;
+    lStart = st.m_lStart;
+    return TRUE;
 }
 
 CTextFormat* CPatterns::IsInBlockPattern(CTinctoView* pView, int nPosition, long& lStart)
@@ -192,7 +337,9 @@ BOOL CPatterns::IsBlockFormat(CTinctoView* pView, int nStart, int nEnd)
 
 BOOL CPatterns::CheckPatternChar(CTinctoView* pView, char ch, int nPosition)
 {
-    if (ch == '\t' || ch == ' ' || ch == '"' || ch == '*' || ch == '/' || ch == '\\')
+    // Blanks count by where they are, like any other character: a blank
+    // typed after a string or a keyword is normal text.
+    if (ch == '"' || ch == '*' || ch == '/' || ch == '\\')
         return TRUE;
     long lStart = 0;
     return IsInBlockComment(pView, nPosition, lStart) || IsInLineComment(pView, nPosition, lStart)
@@ -215,10 +362,15 @@ void CPatterns::ParseBlock(CTinctoView* pView, CBlock* pBlock, int nCaret)
     if (!pCtrl || !pBlock)
         return;
     int nStart = pBlock->GetStart();
+    // Types 1 and 3 start reading at the start of the line: the tokenizer
+    // needs what comes before on the line (a backslash before a quote, a
+    // "//" or a string before a mark).
+    if (pBlock->GetType() == 1 || pBlock->GetType() == 3)
+        nStart = static_cast<int>(LineStartOf(pCtrl, nStart));
     switch (pBlock->GetType()) {
     case 1: {
         LONG nFound = FindForward(pCtrl, nCaret + 1, "*/");
-        pView->ColorizeBuffer(nStart, nFound < 0 ? -1 : static_cast<int>(nFound + 2), TRUE);
+        RecolourThrough(pView, nStart, nFound < 0 ? -1 : nFound + 2);
         break;
     }
     case 2: {
@@ -244,21 +396,28 @@ void CPatterns::OnBlockCommentBegin(CTinctoView* pView, long lPosition)
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || lPosition < 0)
         return;
-    LONG nFound = FindForward(pCtrl, lPosition + 2, "*/");
+    // Like the tokenizer, look for the end from the star on: "/*/" is closed.
+    LONG nFound = FindForward(pCtrl, lPosition + 1, "*/");
     LONG nEnd = nFound < 0 ? pCtrl->GetTextLength() : nFound + 2;
     pView->ColorizeText(static_cast<int>(lPosition), static_cast<int>(nEnd), &CTinctoView::m_BlockCommentTxt, TRUE);
     pView->ColorizeText(static_cast<int>(nEnd), static_cast<int>(nEnd), &CTinctoView::m_NormalTxt, TRUE);
+    // What followed the mark on its line was read in the old state (a
+    // string or line comment may have run over it); read it again.
+    if (nFound >= 0)
+        RecolourThrough(pView, nEnd, nEnd);
 }
 
 void CPatterns::OnBlockCommentEnd(CTinctoView* pView, long lPosition)
 {
+    // lPosition is just after the "*/". Asking at its slash lets the scan
+    // see a "/*" that shares the star ("/*/" is a whole comment).
     long lStart = 0;
-    if (!IsInBlockComment(pView, static_cast<int>(lPosition - 2), lStart))
+    if (!IsInBlockComment(pView, static_cast<int>(lPosition - 1), lStart))
         return;
     if (!HasColour(pView, lStart, lPosition, &CTinctoView::m_BlockCommentTxt))
         pView->ColorizeText(static_cast<int>(lStart), static_cast<int>(lPosition), &CTinctoView::m_BlockCommentTxt,
                             TRUE);
-    pView->ColorizeBuffer(static_cast<int>(lPosition + 1), -1, TRUE);
+    pView->ColorizeBuffer(static_cast<int>(lPosition), -1, TRUE);
 }
 
 // ---- Before an edit
@@ -267,7 +426,8 @@ namespace {
 
 // Shared by cut and typing over a selection; nStringOffset is where after
 // the selection's ends the string test looks.
-BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block, int& bParseLine, int nStringOffset)
+BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block, int& bParseLine, int nStringOffset,
+                         BOOL bCut)
 {
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl)
@@ -283,13 +443,24 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
                || pPatterns->IsInLineComment(pView, nEnd + 2, lComment)
                || pPatterns->IsInStringText(pView, nStart + nStringOffset, lComment)
                || pPatterns->IsInStringText(pView, nEnd + nStringOffset, lComment)) {
-        bParseLine = TRUE;
+        AskForJoin(pView, nStart, nEnd, block, bParseLine);
     } else {
         CString strSel;
         pCtrl->GetTextRange(nStart, nEnd, strSel);
-        if (strSel.Find("/*") < 0)
-            return FALSE;
-        SetBlock(block, 3, nStart);
+        if (strSel.Find("/*") >= 0) {
+            SetBlock(block, 3, nStart);
+        } else if (bCut) {
+            // Words (and marks) on either side of the cut meet.
+            AskForJoin(pView, nStart, nEnd, block, bParseLine);
+        } else {
+            // Typing over a line break, or over part of a mark, changes what
+            // the lines read; the typed character itself is checked after.
+            int bLine = FALSE;
+            AskForJoin(pView, nStart, nEnd, block, bLine);
+            if (bLine && strSel.Find('\n') < 0)
+                return FALSE;
+            SetBlock(block, 1, LineStartOf(pCtrl, nStart));
+        }
     }
     return TRUE;
 }
@@ -298,12 +469,12 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
 
 BOOL CPatterns::PreProcessCut(CTinctoView* pView, CBlock& block, int& bParseLine)
 {
-    return PreProcessSelection(this, pView, block, bParseLine, 0);
+    return PreProcessSelection(this, pView, block, bParseLine, 0, TRUE);
 }
 
 BOOL CPatterns::PreProcessReplace(CTinctoView* pView, CBlock& block, int& bParseLine)
 {
-    return PreProcessSelection(this, pView, block, bParseLine, 1);
+    return PreProcessSelection(this, pView, block, bParseLine, 1, FALSE);
 }
 
 BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLine)
@@ -318,9 +489,41 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         SetBlock(block, 3, lStart);
         return TRUE;
     }
+    // A paste right at a comment's end (s + 2 already past it) is inside it too.
+    CScanState stAt = StateBefore(pCtrl, nStart);
+    if (stAt.m_nState == BLOCK) {
+        SetBlock(block, 3, stAt.m_lStart);
+        return TRUE;
+    }
     if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart))
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
+    // Pasted quotes, backslashes, slashes or stars can hide or reveal a
+    // comment mark further along the line, and so change the lines below.
+    {
+        LONG nLineStart = LineStartOf(pCtrl, nStart);
+        LONG nLineEnd = LineStartOf(pCtrl, nEnd) + pCtrl->LineLength(nEnd);
+        CString strLine;
+        pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
+        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0) && strText.FindOneOf("\"\\/*") >= 0) {
+            SetBlock(block, 3, nLineStart);
+            return TRUE;
+        }
+        // A mark split by the paste, or made where the pasted text meets its neighbours.
+        int nLength = strText.GetLength();
+        char chBefore = CharAt(pCtrl, nStart - 1);
+        char chAfter = CharAt(pCtrl, nEnd);
+        auto isMark = [](char a, char b) { return (a == '/' && (b == '/' || b == '*')) || (a == '*' && b == '/'); };
+        CString strAround;  // the text replaced, with a character on either side
+        pCtrl->GetTextRange(std::max<LONG>(nStart - 1, 0), nEnd + 1, strAround);
+        BOOL bBreaksMark = nEnd > nStart
+            && (strAround.Find("/*") >= 0 || strAround.Find("*/") >= 0 || strAround.Find("//") >= 0);
+        if (bBreaksMark || isMark(chBefore, chAfter)
+            || (nLength > 0 && (isMark(chBefore, strText[0]) || isMark(strText[nLength - 1], chAfter)))) {
+            SetBlock(block, 3, nLineStart);
+            return TRUE;
+        }
+    }
     int nOpen = strText.Find("/*");
     int nClose = strText.Find("*/");
     if (nOpen < 0 || (nClose >= 0 && nClose >= nOpen)) {
@@ -341,14 +544,12 @@ BOOL CPatterns::CheckForOverWritePattern(CTinctoView* pView, CEditorLine& line, 
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char ch = line[c];
-    if (ch == '"' || ch == '\\') {
-        if (!CheckForBlockPatternsInLine(pView, line, block))
-            bParseLine = TRUE;
-        return TRUE;
-    }
-    if ((ch == '/' && line[c + 1] == '/') || (ch == '/' && line[c - 1] == '/')
+    // The view recolours an asked-for line instead of looking at the typed
+    // character, which may make a "/*" with its neighbour; so these ask for
+    // a block from the line start through the next comment end.
+    if (ch == '"' || ch == '\\' || (ch == '/' && line[c + 1] == '/') || (ch == '/' && line[c - 1] == '/')
         || (line[c - 1] == '/' && line[c - 2] == '/') || (line[c - 1] == '/' && line[c + 1] == '/')) {
-        bParseLine = TRUE;
+        SetBlock(block, 1, line.GetIndex());
         return TRUE;
     }
     if (ch == '/' && line[c + 1] == '*' && !HasColour(pView, p - 1, p, &CTinctoView::m_BlockCommentTxt)) {
@@ -381,31 +582,37 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
         return FALSE;
     char ch = line[r];
     long lStart = 0;
-    if (ch == '"' || ch == '\\') {
+    // A quote, a backslash, or what lies between a backslash and a quote
+    // (the quote becomes escaped) changes where strings are.
+    if (ch == '"' || ch == '\\' || (line[r - 1] == '\\' && line[r + 1] == '"')) {
         if (!CheckForBlockPatternsInLine(pView, line, block))
             bParseLine = TRUE;
         return TRUE;
     }
     if (TouchesLineCommentMark(line, r)) {
-        bParseLine = TRUE;
+        AskForLine(line, block, bParseLine);
         return TRUE;
     }
+    // Whether a "/*" that goes lies inside another block comment is asked
+    // just after its slash (Delete) or at it (Backspace), so that the
+    // backward scan never meets the mark that is going away.
+    long lBack = bBack ? 1 : 0;
     // The slash of "/*" goes.
     if (ch == '/' && line[r + 1] == '*') {
-        if (IsInBlockComment(pView, static_cast<int>(p + 1), lStart))
+        if (IsInBlockComment(pView, static_cast<int>(p + 1 - lBack), lStart))
             return FALSE;
         SetBlock(block, 1, p - 1);
         return TRUE;
     }
     // The star of "/*" goes, or what lay between '/' and '*'.
-    if ((ch == '*' && line[r - 1] == '/') || (!bBack && line[r - 1] == '/' && line[r + 1] == '*')) {
-        if (IsInBlockComment(pView, static_cast<int>(p), lStart))
+    if ((ch == '*' && line[r - 1] == '/') || (line[r - 1] == '/' && line[r + 1] == '*')) {
+        if (IsInBlockComment(pView, static_cast<int>(p - lBack), lStart))
             return FALSE;
         SetBlock(block, 1, p - 2);
         return TRUE;
     }
     // The star of "*/" goes, or what lay between '*' and '/'.
-    if ((ch == '*' && line[r + 1] == '/') || (!bBack && line[r - 1] == '*' && line[r + 1] == '/')) {
+    if ((ch == '*' && line[r + 1] == '/') || (line[r - 1] == '*' && line[r + 1] == '/')) {
         SetBlock(block, 2, p - 1);
         return TRUE;
     }
@@ -421,17 +628,13 @@ BOOL CPatterns::CheckForBackSpaceLineMerger(CTinctoView* pView, CEditorLine& lin
 {
     if (line.GetLCharIndex() != 0 || line.GetLine() == 0)
         return FALSE;
+    // The line break goes either way, so the bookmarks below move up; and
+    // the joined line is always recoloured: words, marks, strings and line
+    // comments of the two lines meet.
     long p = line.GetCursor();
-    // p - 1 and p - 2 are the line end; p - 3 is the last character of the line above.
-    long lStart = 0;
-    if ((HasColour(pView, p - 3, p - 2, &CTinctoView::m_BlockCommentTxt)
-         && !IsInBlockComment(pView, static_cast<int>(p - 4), lStart))
-        || HasColour(pView, p - 3, p - 2, &CTinctoView::m_StringTxt)) {
-        bParseLine = TRUE;
-        return FALSE;
-    }
     pView->UpdateBookmarkPos(line.GetLine() + 1, -1, 0);
-    return TRUE;
+    AskForJoin(pView, p - 2, p, pView->GetBlock(), bParseLine);
+    return FALSE;
 }
 
 BOOL CPatterns::CheckForDelLineMerger(CTinctoView* pView, CEditorLine& line, int& bParseLine)
@@ -440,25 +643,26 @@ BOOL CPatterns::CheckForDelLineMerger(CTinctoView* pView, CEditorLine& line, int
     if (!pCtrl || line.GetLCharIndex() != line.GetLength() || line.GetLine() + 1 >= pCtrl->GetLineCount())
         return FALSE;
     long p = line.GetCursor();
-    long lStart = 0;
-    if (IsInLineComment(pView, static_cast<int>(p), lStart) || IsInStringText(pView, static_cast<int>(p), lStart)) {
-        bParseLine = TRUE;
-        return FALSE;
-    }
     pView->UpdateBookmarkPos(line.GetLine() + 2, -1, 0);
-    return TRUE;
+    AskForJoin(pView, p, p + 2, pView->GetBlock(), bParseLine);
+    return FALSE;
 }
 
 // ---- After an edit
 
 void CPatterns::CheckForBreakInPattern(CTinctoView*, UINT nChar, CEditorLine& line, CBlock& block, int& bParseLine)
 {
+    // A block asked for before the edit (typing over a selection) already
+    // recolours this line and what follows; asking for the line here would
+    // replace it.
+    if (block.GetType() != 0)
+        return;
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char chBefore = line[c - 2];
     char chAfter = line[c];
     if (chBefore == '/' && chAfter == '/' && nChar != '*')
-        bParseLine = TRUE;
+        AskForLine(line, block, bParseLine);
     else if (chBefore == '/' && chAfter == '*')
         SetBlock(block, 1, p - 2);
     else if (chBefore == '*' && chAfter == '/')
@@ -469,16 +673,23 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
 {
     long p = line.GetCursor();
     if (HasColour(pView, p, p + 1, &CTinctoView::m_StringTxt)) {
-        bParseLine = TRUE;
+        AskForLine(line, block, bParseLine);
         return TRUE;
     }
-    if (!HasColour(pView, p, p + 1, &CTinctoView::m_BlockCommentTxt))
+    if (!HasColour(pView, p, p + 1, &CTinctoView::m_BlockCommentTxt)) {
+        // A word split by the line break may have been a keyword, a quote
+        // may have lost its backslash.
+        if (line.GetLength() > 0)
+            AskForLine(line, block, bParseLine);
         return FALSE;
+    }
     char chFirst = line[0];
     CEditorLine prev(pView, line.GetLine() - 1);
     char chLast = prev.IsRead() ? prev[prev.GetLength() - 1] : 0;
     if (chLast == '/' && chFirst == '/') {
+        // Both halves of the "//" lose it.
         pView->ParseLine(&prev, p);
+        AskForLine(line, block, bParseLine);
         return TRUE;
     }
     if (chLast == '/' && chFirst == '*') {
@@ -496,7 +707,7 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
     }
     long lStart = 0;
     if (!IsInBlockComment(pView, static_cast<int>(p), lStart)) {
-        bParseLine = TRUE;
+        AskForLine(line, block, bParseLine);
         return TRUE;
     }
     return FALSE;
@@ -504,26 +715,45 @@ BOOL CPatterns::OnReturn(CTinctoView* pView, CEditorLine& line, CBlock& block, i
 
 void CPatterns::CheckForMakePatterns(CTinctoView* pView, UINT nChar, CEditorLine& line)
 {
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
-    long lStart = 0;
     if (nChar == '/' && (line[c - 2] == '/' || line[c] == '/')) {
         RecolourLine(pView, line);
-    } else if (nChar == '*' && line[c - 2] == '/') {
-        if (!IsInStringText(pView, static_cast<int>(p - 2), lStart))
-            OnBlockCommentBegin(pView, p - 2);
-    } else if (nChar == '/' && line[c] == '*') {
-        if (!IsInStringText(pView, static_cast<int>(p - 1), lStart))
-            OnBlockCommentBegin(pView, p - 1);
-    } else if ((nChar == '*' && line[c] == '/') || (nChar == '/' && line[c - 2] == '*')) {
-        if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p + 1);
-    } else if (nChar == '"' || nChar == '\\') {
+    } else if ((nChar == '*' && line[c - 2] == '/') || (nChar == '/' && line[c] == '*')) {
+        // A "/*" opens a comment only where the tokenizer is in normal
+        // text; a slash that ends a "*/" cannot begin one.
+        // The slash must also stay a lone slash: the second of "//" is not.
+        long lSlash = nChar == '*' ? p - 2 : p - 1;
+        CScanState st = StateBefore(pCtrl, lSlash);
+        if (st.m_nState == NORMAL && StateBefore(pCtrl, lSlash + 1).m_nState == NORMAL)
+            OnBlockCommentBegin(pView, lSlash);
+        else if (st.m_nState == BLOCK && CharAt(pCtrl, lSlash - 1) == '*')
+            RecolourLine(pView, line);
+        else if (nChar == '*' && line[c] == '/')
+            OnBlockCommentEnd(pView, p + 1);  // inside a comment the star closes it with the next slash
+    } else if (nChar == '*' && line[c] == '/') {
+        OnBlockCommentEnd(pView, p + 1);
+    } else if (nChar == '/' && line[c - 2] == '*') {
+        OnBlockCommentEnd(pView, p);
+    } else if (nChar == '"' || nChar == '\\' || (line[c - 2] == '\\' && line[c] == '"')) {
+        // A quote or backslash, or a character that parts a backslash from
+        // its quote, moves where strings are.
         RecolourLine(pView, line);
     } else if (nChar == VK_BACK && line[c - 1] == '*' && line[c] == '/') {
-        if (!IsInStringText(pView, static_cast<int>(p), lStart))
-            OnBlockCommentEnd(pView, p - 2);
+        OnBlockCommentEnd(pView, p + 1);
     }
+    // A typed character takes the colour of its neighbour; where the
+    // tokenizer reads it as plain normal text (no mark starts or ends with
+    // it) it must be normal. A word is recoloured after this.
+    if (nChar == VK_BACK || nChar == '\r' || c <= 0 || HasColour(pView, p - 1, p, &CTinctoView::m_NormalTxt))
+        return;
+    char ch = CharAt(pCtrl, p - 1);
+    char chNext = CharAt(pCtrl, p);
+    if (ch == '/' && (chNext == '/' || chNext == '*'))
+        return;
+    if (StateBefore(pCtrl, p - 1).m_nState == NORMAL && StateBefore(pCtrl, p).m_nState == NORMAL)
+        pView->ColorizeText(static_cast<int>(p - 1), static_cast<int>(p), &CTinctoView::m_NormalTxt, TRUE);
 }
 
 // ---- Undo of a character
@@ -571,8 +801,9 @@ BOOL CPatterns::CheckForCommentCharPatternUndo(CTinctoView* pView, CEditorLine*,
     LONG nFound = SkipBlanksBackwards(pCtrl, nPosition);
     if (nFound < 1 || CharAt(pCtrl, nFound) != '/' || CharAt(pCtrl, nFound - 1) != '*')
         return FALSE;
-    long lStart = 0;
-    return !IsInBlockComment(pView, nPosition, lStart);
+    // The comment is gone only where the tokenizer now reads normal text: a
+    // "*/" inside a line comment leaves the line comment in force.
+    return StateBefore(pCtrl, nPosition).m_nState == NORMAL;
 }
 
 // ---- Colour table and pattern starts

@@ -33,7 +33,7 @@ public:
     virtual BOOL IsInStringText(CTinctoView* pView, int nPosition, long& lStart);
     // Colours a block comment that starts at lPosition (a "/*" was formed).
     virtual void OnBlockCommentBegin(CTinctoView* pView, long lPosition);
-    // Closes a block comment at lPosition (a "*/" was formed).
+    // Closes the block comment whose "*/" was just formed; lPosition is just after that mark.
     virtual void OnBlockCommentEnd(CTinctoView* pView, long lPosition);
     // Carries out a pending block; nCaret is the caret position.
     virtual void ParseBlock(CTinctoView* pView, CBlock* pBlock, int nCaret);
