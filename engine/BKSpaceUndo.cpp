@@ -34,14 +34,10 @@ void CBKSpaceUndo::Undo()
     }
     long lAt = m_lStart - m_strDeleted.GetLength();
     Select(lAt, lAt);
-    if (!m_bOverwrite && m_strDeleted.GetLength() == 1 && m_cChar != '\r' && m_cChar != '\t') {
-        SendChar(static_cast<unsigned char>(m_cChar));
-    } else {
-        CString strSaved = m_strSelText;
-        m_strSelText = m_strDeleted;
-        PasteText();
-        m_strSelText = strSaved;
-    }
+    if (m_strDeleted == "\r\n")
+        m_pView->InsertText(m_strDeleted);  // typing Enter would also indent
+    else
+        TypeOrPaste(m_strDeleted);
 }
 
 void CBKSpaceUndo::Redo()

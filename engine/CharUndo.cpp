@@ -102,12 +102,5 @@ void CCharUndo::Redo()
         return;
     }
     Select(lAt, lAt + m_strSelText.GetLength());
-    if (m_nCount > 1 || m_nTypedChar >= 0x80) {
-        CString strSaved = m_strSelText;
-        m_strSelText = m_strTyped;
-        PasteText();
-        m_strSelText = strSaved;
-    } else {
-        SendChar(m_nTypedChar);
-    }
+    TypeOrPaste(m_strTyped);
 }

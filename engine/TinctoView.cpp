@@ -411,6 +411,13 @@ void CTinctoView::ColorizeText(int nStart, int nEnd, CTextFormat* pFormat, BOOL 
     // The control formats a range directly, so the selection never moves.
     if (!m_pEditCtrl || !pFormat || nStart < 0)
         return;
+    LONG nSelStart, nSelEnd;
+    m_pEditCtrl->GetSel(nSelStart, nSelEnd);
+    if (nStart == nEnd && nSelStart == nSelEnd && nSelStart == nStart) {
+        // An empty range at the caret: the format the next typed character takes.
+        m_pEditCtrl->SetSelectionCharFormat(pFormat->GetCharFormat());
+        return;
+    }
     m_pEditCtrl->SetCharFormat(nStart, nEnd, pFormat->GetCharFormat());
 }
 

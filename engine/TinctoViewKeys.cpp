@@ -170,10 +170,11 @@ BOOL CTinctoView::PreProcessMsg(UINT nMessage, WPARAM wParam, LPARAM lParam)
             ReadCurrentLine();
             char cChar = static_cast<char>(wParam < 0x80 ? wParam : 0);
             CString strOverwritten;
-            if (m_bIns && nStart == nEnd) {
-                // The step keeps the character overwritten (none at a line end).
+            if (m_bIns) {
+                // The step keeps what the character replaced: the selection,
+                // or the character overwritten (none at a line end).
                 cChar = 0;
-                if (m_CurLine.GetLCharIndex() < m_CurLine.GetLength())
+                if (nStart == nEnd && m_CurLine.GetLCharIndex() < m_CurLine.GetLength())
                     m_pEditCtrl->GetTextRange(nStart, CCaretMotion::Next(*m_pEditCtrl, nStart), strOverwritten);
             }
             CUndo* pUndo = AddUndo(WM_CHAR, wParam, lParam, cChar, TRUE);

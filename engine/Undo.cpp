@@ -76,6 +76,20 @@ void CUndo::SendClear()
     m_pView->SendMessage(WM_CLEAR, 0, 0);
 }
 
+void CUndo::TypeOrPaste(const CString& strText)
+{
+    if (strText.GetLength() == 1 && !CTinctoView::m_bIns && static_cast<unsigned char>(strText[0]) >= 0x20
+        && strText[0] != 0x7F) {
+        SendChar(static_cast<unsigned char>(strText[0]));
+        return;
+    }
+    if (strText == "\r\n" && !CTinctoView::m_bIns) {
+        SendChar('\r');
+        return;
+    }
+    m_pView->InsertText(strText);
+}
+
 void CUndo::PasteText()
 {
     m_pView->InsertText(m_strSelText);

@@ -55,6 +55,9 @@ protected:
     void SendChar(UINT nChar);
     void SendBackspace();
     void SendClear();
+    // Re-enters strText at the caret: typed when it is one plain character
+    // and the view is in insert mode now, else inserted as a paste.
+    void TypeOrPaste(const CString& strText);
     // Inserts m_strSelText over the selection the way a paste does.
     void PasteText();
     // The same with the step's character appended.

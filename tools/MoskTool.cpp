@@ -2,7 +2,6 @@
 #include "CommandsCommand.h"
 #include "OutlineCommand.h"
 #include "ProjectCommand.h"
-#include "ProjectCommand.h"
 #include "RtfCommand.h"
 
 #include <cstdio>

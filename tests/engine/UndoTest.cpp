@@ -149,3 +149,34 @@ TEST(UndoRing, MultiByteCharactersAreUndoneWhole)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UndoRing, OverwritingASelectionIsUndoneToTheSelection)
+{
+    CViewDriver driver;
+    driver.Load("abcdef");
+    driver.Key(VK_INSERT);
+    driver.Select(1, 3);
+    driver.Type("x");
+    EXPECT_EQ(driver.Text(), "axdef");
+    driver.Undo();
+    driver.Key(VK_INSERT);
+    EXPECT_EQ(driver.Text(), "abcdef");
+}
+
+TEST(UndoRing, UndoInAnotherModeThanTheEditWasMadeIn)
+{
+    CViewDriver driver;
+    driver.Load("abcd");
+    driver.Caret(2);
+    driver.Type("\b");
+    driver.Key(VK_INSERT);  // overwrite mode now
+    driver.Undo();
+    EXPECT_EQ(driver.Text(), "abcd");
+    driver.Redo();
+    EXPECT_EQ(driver.Text(), "acd");
+    driver.Key(VK_INSERT);
+}
+
+}  // namespace
