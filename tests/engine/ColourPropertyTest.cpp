@@ -138,6 +138,7 @@ TEST(ColourProperty, EveryStepKeepsTheColoursOfAFullRecolouring)
         for (unsigned n = 1; n <= static_cast<unsigned>(std::atoi(pszWide)); ++n)
             kSeeds.push_back(n * 7919 + 13);
         kSteps = 200;
+        CTinctoView::SetMaxUndo(kSteps + 10);  // every step stays undoable
     }
     int nFailures = 0;
     int nUndoFailures = 0;
