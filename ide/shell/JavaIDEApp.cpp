@@ -1,9 +1,13 @@
 #include "JavaIDEApp.h"
 
 #include "AppFolders.h"
+#include "AppProjectHost.h"
 #include "ArchiveFile.h"
+#include "CommandRunContext.h"
+#include "CommandRunner.h"
 #include "CommandsDoc.h"
 #include "Profile.h"
+#include "ProjectDoc.h"
 #include "SettingsFile.h"
 #include "SystemColors.h"
 #include "TinctoView.h"
@@ -191,6 +195,9 @@ BOOL CJavaIDEApp::LoadIndexFiles()
         if (i == INDEX_COMMANDS) {
             if (!LoadCommands(m_strIndexPaths[i]))
                 return FALSE;
+        } else if (i == INDEX_PROJECT_LIST && !m_loaders[i] && m_pProjectDoc) {
+            // A list that cannot be read is reported; the program goes on with an empty one.
+            m_pProjectDoc->Load(m_strIndexPaths[i]);
         } else if (m_loaders[i] && !m_loaders[i](*this, m_strIndexPaths[i])) {
             return FALSE;
         }
@@ -463,14 +470,22 @@ CString CJavaIDEApp::GetShippedFilesFolder() { return CString(); }
 BOOL CJavaIDEApp::UpdateGuiBuilderSettings() { return TRUE; }
 BOOL CJavaIDEApp::CreateMainFrameObject() { return TRUE; }
 int CJavaIDEApp::GetScreenLogPixelsY() { return 96; }
-BOOL CJavaIDEApp::CreateProjectList() { return TRUE; }
+BOOL CJavaIDEApp::CreateProjectList()
+{
+    m_pProjectHost = std::make_unique<CAppProjectHost>(*this);
+    m_pProjectDoc = std::make_unique<CProjectDoc>(m_pProjectHost.get());
+    return TRUE;
+}
 BOOL CJavaIDEApp::LoadMainFrame() { return TRUE; }
 BOOL CJavaIDEApp::CreateConsole() { return TRUE; }
 BOOL CJavaIDEApp::CreateDocumentTemplates() { return TRUE; }
 BOOL CJavaIDEApp::CreateHelpSearchDialog() { return TRUE; }
 BOOL CJavaIDEApp::ShowMainFrame() { return TRUE; }
 BOOL CJavaIDEApp::OpenDocumentFile(const char*) { return FALSE; }
-BOOL CJavaIDEApp::OpenProject(const char*) { return FALSE; }
+BOOL CJavaIDEApp::OpenProject(const char* pszPath)
+{
+    return m_pProjectDoc && m_pProjectDoc->OpenProjectFile(pszPath);
+}
 void CJavaIDEApp::ShowTipOfTheDay() {}
 void CJavaIDEApp::FinishMainWindow() {}
 
@@ -501,8 +516,38 @@ BOOL CJavaIDEApp::ConfirmDebuggerKill()
 void CJavaIDEApp::ApplyEditorSettingsToViews() {}
 void CJavaIDEApp::ApplyEditorFontToViews() {}
 void CJavaIDEApp::SendDebuggerExit() {}
-CString CJavaIDEApp::GetOpenProjectPath() { return CString(); }
-BOOL CJavaIDEApp::SaveModifiedProject() { return TRUE; }
+CString CJavaIDEApp::GetOpenProjectPath()
+{
+    if (!m_pProjectDoc || !m_pProjectDoc->GetProject().IsOpen())
+        return CString();
+    return m_pProjectDoc->GetProject().GetPathName();
+}
+
+BOOL CJavaIDEApp::SaveModifiedProject()
+{
+    if (!m_pProjectDoc)
+        return TRUE;
+    if (m_pProjectDoc->GetProject().IsOpen() && m_pProjectDoc->GetProject().IsModified()
+        && !m_pProjectDoc->GetProject().Save())
+        return FALSE;
+    return m_pProjectDoc->SaveModified();
+}
+
+BOOL CJavaIDEApp::RunUserCommand(UINT nId, const char* pszPath,
+                                 const std::function<BOOL(const CCommandLaunch&)>& fnStart)
+{
+    if (!m_pCommandsDoc)
+        return FALSE;
+    BOOL bProjectMenu = nId >= CCommandsDoc::FIRST_PROJECT_COMMAND_ID;
+    const CCommand* pCommand = m_pCommandsDoc->FindMenuCommand(nId, bProjectMenu);
+    if (!pCommand)
+        return FALSE;
+    CCommandRunContext context =
+        bProjectMenu ? CCommandRunContext::ForProject(pszPath) : CCommandRunContext::ForFile(pszPath);
+    if (m_pProjectDoc)
+        context.SetOpenProject(*m_pProjectDoc);
+    return CCommandRunner::Run(*pCommand, context, fnStart) == CCommandRunner::RUN_STARTED;
+}
 void CJavaIDEApp::WaitForSearchIndexLoaders() {}
 BOOL CJavaIDEApp::IsMainWindowMinimised() { return FALSE; }
 void CJavaIDEApp::SaveMainFrameLayout() {}

@@ -16,10 +16,15 @@
 #include "WinTypes.h"
 
 #include <functional>
+#include <memory>
 
 class CCommandsDoc;
 class CProfile;
 class CSystemColors;
+
+class CAppProjectHost;
+class CProjectDoc;
+struct CCommandLaunch;
 
 class CJavaIDEApp {
 public:
@@ -112,6 +117,13 @@ public:
 
     // The user commands document (owned; null before step 12).
     CCommandsDoc* GetCommandsDoc() const { return m_pCommandsDoc; }
+    // The project list document (owned; null before step 8).
+    CProjectDoc* GetProjectDoc() const { return m_pProjectDoc.get(); }
+    // Runs the user command of menu command nId (49510.. on a file item with
+    // pszPath the file, 49520.. on a project node with pszPath its ".mosk"),
+    // with the open project's data; fnStart starts the process it builds.
+    // FALSE when it did not start.
+    BOOL RunUserCommand(UINT nId, const char* pszPath, const std::function<BOOL(const CCommandLaunch&)>& fnStart);
     // The settings file all settings go through.
     CProfile& GetProfile() const;
     const CSystemColors& GetSystemColors() const { return m_colors; }
@@ -175,6 +187,8 @@ private:
 
     const CSystemColors& m_colors;
     CCommandsDoc* m_pCommandsDoc = nullptr;
+    std::unique_ptr<CAppProjectHost> m_pProjectHost;
+    std::unique_ptr<CProjectDoc> m_pProjectDoc;
     CString m_strIndexPaths[INDEX_COUNT];
     IndexLoader m_loaders[INDEX_COUNT];
     int m_nFailedStep = 0;

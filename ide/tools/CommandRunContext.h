@@ -5,6 +5,8 @@
 
 #include "StringArray.h"
 
+class CProjectDoc;
+
 // The open project's part of a run: filled by whoever owns the project.
 struct COpenProjectData {
     BOOL m_bOpen = FALSE;                 // a project is open; the other fields count only then
@@ -26,6 +28,10 @@ public:
     CString GetFilePath() const { return m_bKnown ? m_strFilePath : CString(); }
     // The selected project's path when a project is known, else empty.
     CString GetProjectPath() const { return m_bKnown ? m_strProjectPath : CString(); }
+    // Fills the open project's part from the project list document: the open
+    // project's files in file-list order, its main class and main HTML
+    // paths, and the global interpreter class path with its switch.
+    void SetOpenProject(const CProjectDoc& doc);
     // The open project's data when a project is open, else null.
     const COpenProjectData* GetOpenProject() const { return m_OpenProject.m_bOpen ? &m_OpenProject : nullptr; }
 

@@ -69,9 +69,11 @@ CCommandRunner::EResult CCommandRunner::Run(const CCommand& command, const CComm
 
     CSavedClassPath saved;
     if (command.m_bUseIDEClassPath) {
-        const COpenProjectData* pProject = context.GetOpenProject();
-        if (pProject && pProject->m_bInterpreterClassPathOn && !pProject->m_strInterpreterClassPath.IsEmpty()
-            && setenv("CLASSPATH", pProject->m_strInterpreterClassPath, 1) != 0) {
+        // The global interpreter class path belongs to the project list, so
+        // it counts whether or not a project is open.
+        const COpenProjectData& project = context.m_OpenProject;
+        if (project.m_bInterpreterClassPathOn && !project.m_strInterpreterClassPath.IsEmpty()
+            && setenv("CLASSPATH", project.m_strInterpreterClassPath, 1) != 0) {
             AfxMessageBox("Error setting the classpath environment variable !!!");
             saved.Restore();
         }

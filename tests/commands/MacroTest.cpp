@@ -309,7 +309,7 @@ TEST_F(MacroFixture, ClassPathAroundTheStart)
         {"empty before stays empty", "", TRUE, TRUE, TRUE, "/ide/classes", "/ide/classes"},
         {"switch off: untouched", "/user/cp", TRUE, TRUE, FALSE, "/ide/classes", "/user/cp"},
         {"empty IDE path: untouched", "/user/cp", TRUE, TRUE, TRUE, "", "/user/cp"},
-        {"no project open: untouched", "/user/cp", TRUE, FALSE, TRUE, "/ide/classes", "/user/cp"},
+        {"no project open: the global path still counts", "/user/cp", TRUE, FALSE, TRUE, "/ide/classes", "/ide/classes"},
         {"command does not ask", "/user/cp", FALSE, TRUE, TRUE, "/ide/classes", "/user/cp"},
     };
     for (auto& c : cases) {
