@@ -13,9 +13,22 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 const CFixedSystemColors s_colors(RGB(250, 250, 240), RGB(0, 0, 0), RGB(0, 0, 200));
+
+// Opening a project makes its folder the current one; the tests put the
+// current folder back before their temporary folders go.
+class CKeepCurrentFolder {
+public:
+    CKeepCurrentFolder() : m_path(std::filesystem::current_path()) {}
+    ~CKeepCurrentFolder() { std::filesystem::current_path(m_path); }
+
+private:
+    std::filesystem::path m_path;
+};
 
 class CHeadlessApp : public CJavaIDEApp {
 public:
@@ -25,6 +38,7 @@ public:
 
 TEST(AppProjects, ProjectListLastProjectAndUserCommands)
 {
+    CKeepCurrentFolder keep;
     CSettingsFolder folder;
     CAppFolders::EnsureFolder(folder.DataFolder());
     CString strProject = folder.Folder().File("Game.mosk");
