@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStringList>
+
+#include "StringArray.h"
 
 #include <vector>
 
@@ -127,4 +132,37 @@ void CQtUserInterface::SetWaitCursor(BOOL bWait)
 void CQtUserInterface::Beep()
 {
     QApplication::beep();
+}
+
+BOOL CQtUserInterface::GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
+                                    const char* pszFolder, DWORD nFlags, CStringArray& arrPaths)
+{
+    arrPaths.RemoveAll();
+    // "Text|pattern|Text|pattern||" pairs become Qt's name filters.
+    QStringList parts = QString::fromUtf8(pszFilter ? pszFilter : "").split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        QString strPatterns = parts[i + 1];
+        strPatterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + strPatterns + QLatin1Char(')');
+    }
+    QFileDialog dialog(m_pMainWindow, QString::fromUtf8(pszTitle ? pszTitle : ""),
+                       QString::fromUtf8(pszFolder ? pszFolder : ""));
+    dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (pszDefExt && *pszDefExt)
+        dialog.setDefaultSuffix(QString::fromUtf8(pszDefExt));
+    if (bOpen)
+        dialog.setFileMode((nFlags & OFN_ALLOWMULTISELECT) ? QFileDialog::ExistingFiles
+                           : (nFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                          : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(nFlags & OFN_OVERWRITEPROMPT));
+    if (dialog.exec() != QDialog::Accepted)
+        return FALSE;
+    for (const QString& strFile : dialog.selectedFiles())
+        arrPaths.Add(CString(strFile.toUtf8().constData()));
+    return arrPaths.GetSize() > 0;
 }

@@ -24,6 +24,9 @@ public:
     void SetStatusText(const char* pszText) override;
     void SetWaitCursor(BOOL bWait) override;
     void Beep() override;
+    // A Qt file dialog; the filter "Text|*.a;*.b|...||" becomes Qt's "Text (*.a *.b);;...".
+    BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
+                      const char* pszFolder, DWORD nFlags, CStringArray& arrPaths) override;
 
 private:
     QPointer<QMainWindow> m_pMainWindow;
