@@ -191,6 +191,8 @@ BOOL CTinctoView::LoadText(const char* pText, long nLength)
     if (!m_pEditCtrl)
         return FALSE;
     BeginTransfer(pText, nLength);
+    // Lone LF line ends become CR LF: a little more than the file's size.
+    m_pEditCtrl->SetStreamInHint(nLength + nLength / 16);
     CStreamInData data(this);
     data.SetFormat(&m_NormalTxt);
     CEditStreamCookie cookie{nullptr, &data, 0};

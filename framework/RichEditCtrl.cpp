@@ -599,6 +599,10 @@ LONG CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es)
     }
 
     CTextPiece piece;
+    if (m_nStreamInHint > 0) {
+        piece.Reserve(m_nStreamInHint);
+        m_nStreamInHint = 0;
+    }
     CHARFORMAT cfStart = bSelection && !bRtf ? InsertionFormat(nStart, nEnd) : m_cfDefault;
     piece.SetFormat(m_formats.Intern(cfStart));
     CRtfReader reader(m_formats, m_cfDefault, piece);

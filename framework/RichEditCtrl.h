@@ -179,6 +179,8 @@ public:
     // plain text (SF_TEXT) in chunks of the transfer size. Returns the
     // number of bytes the callback took.
     LONG StreamOut(int nFormat, EDITSTREAM& es);
+    // The next StreamIn brings about nBytes of text: room is made for it at once.
+    void SetStreamInHint(LONG nBytes) { m_nStreamInHint = nBytes < 0 ? 0 : nBytes; }
     // Size of the transfer buffer offered to stream callbacks (at least 1).
     void SetTransferSize(LONG nSize) { m_nTransferSize = nSize < 1 ? 1 : nSize; }
     LONG GetTransferSize() const { return m_nTransferSize; }
@@ -231,6 +233,7 @@ private:
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;
     LONG m_nTransferSize = 4096;
+    LONG m_nStreamInHint = 0;
     LONG m_nFirstVisibleLine = 0;
     BOOL m_bHideSelection = FALSE;
     BOOL m_bRedraw = TRUE;

@@ -14,12 +14,21 @@ void CTextPiece::Grow(LONG nMore)
 {
     LONG nCapacity = m_nCapacity < 4096 ? 4096 : m_nCapacity;
     while (nCapacity - m_nLength < nMore)
-        nCapacity *= 2;
+        nCapacity = nCapacity > (0x7FFFFFFF / 2) ? m_nLength + nMore : nCapacity * 2;
     char* pText = static_cast<char*>(std::realloc(m_pText, static_cast<size_t>(nCapacity)));
     if (!pText)
         throw std::bad_alloc();
     m_pText = pText;
     m_nCapacity = nCapacity;
+}
+
+void CTextPiece::Reserve(LONG nBytes)
+{
+    if (nBytes > m_nCapacity - m_nLength)
+        Grow(nBytes);
+    // About one line per 32 bytes and one format run per 4 bytes of source text.
+    m_lines.reserve(static_cast<size_t>(nBytes / 32));
+    m_runs.reserve(static_cast<size_t>(nBytes / 4));
 }
 
 char* CTextPiece::DetachText(LONG& nCapacity)

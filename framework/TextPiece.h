@@ -43,6 +43,10 @@ public:
     // next); NUL bytes are dropped.
     void AppendPlain(const char* pch, LONG nCount);
 
+    // Makes room for about nBytes of text (and its lines and runs) at once,
+    // so that a large stream does not grow the piece step by step.
+    void Reserve(LONG nBytes);
+
     LONG GetLength() const { return m_nLength; }
     const char* GetText() const { return m_pText; }
     // Hands the malloc block of the text over (the caller frees it); the
