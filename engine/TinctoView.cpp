@@ -50,7 +50,7 @@ CTinctoView::CTinctoView()
       m_nCursorColumn(0), m_nTraceMessage(0), m_nProcessFlag(3), m_ppUndo(nullptr), m_nUndoSlots(0),
       m_nUndoTop(0), m_bUndoing(FALSE), m_bRedoing(FALSE), m_bCtrlZ(FALSE), m_bCtrlY(FALSE),
       m_bReplaceAll(FALSE), m_lDragStart(-1), m_lDragEnd(-1), m_bDragSource(FALSE), m_lPasteStart(0),
-      m_lTabPos(0), m_bInBlockEdit(FALSE)
+      m_lTabPos(0), m_bInBlockEdit(FALSE), m_nLoadTransferSize(65536)
 {
     m_pViewList.AddTail(this);
     if (m_nMaxUndo > 0) {
@@ -193,11 +193,15 @@ BOOL CTinctoView::LoadText(const char* pText, long nLength)
     BeginTransfer(pText, nLength);
     // Lone LF line ends become CR LF: a little more than the file's size.
     m_pEditCtrl->SetStreamInHint(nLength + nLength / 16);
+    // A whole file goes in large transfers; recolouring keeps the control's own size.
+    LONG nSavedTransfer = m_pEditCtrl->GetTransferSize();
+    m_pEditCtrl->SetTransferSize(m_nLoadTransferSize);
     CStreamInData data(this);
     data.SetFormat(&m_NormalTxt);
     CEditStreamCookie cookie{nullptr, &data, 0};
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, &EditStreamCallBack};
     m_pEditCtrl->StreamIn(SF_RTF, es);
+    m_pEditCtrl->SetTransferSize(nSavedTransfer);
     EndTransfer();
     return es.dwError == 0 && cookie.m_dwError == 0;
 }

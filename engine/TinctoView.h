@@ -83,6 +83,8 @@ public:
     // Replaces the control's whole text by nLength bytes of pText, coloured
     // (the way a file is loaded); FALSE when the transfer failed.
     BOOL LoadText(const char* pText, long nLength);
+    // Size of the transfers LoadText streams a file in (at least 1).
+    void SetLoadTransferSize(LONG nSize) { m_nLoadTransferSize = nSize < 1 ? 1 : nSize; }
 
     // ---- Loading and saving
     // Loading: the archive's remaining bytes become the text, coloured; the
@@ -315,4 +317,5 @@ private:
     LONG m_lPasteStart;
     LONG m_lTabPos;
     BOOL m_bInBlockEdit;
+    LONG m_nLoadTransferSize;
 };

@@ -131,7 +131,7 @@ void LoadIntoControl(CRichEditCtrl& ctrl, const std::string& strText, LONG lTran
     CTinctoView view;
     view.SetPathName("T.java");
     view.SetEditCtrl(&ctrl);
-    ctrl.SetTransferSize(lTransfer);
+    view.SetLoadTransferSize(lTransfer);
     EXPECT_TRUE(view.LoadText(strText.data(), static_cast<long>(strText.size())));
 }
 
