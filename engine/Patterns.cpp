@@ -400,11 +400,14 @@ void CPatterns::OnBlockCommentBegin(CTinctoView* pView, long lPosition)
     LONG nFound = FindForward(pCtrl, lPosition + 1, "*/");
     LONG nEnd = nFound < 0 ? pCtrl->GetTextLength() : nFound + 2;
     pView->ColorizeText(static_cast<int>(lPosition), static_cast<int>(nEnd), &CTinctoView::m_BlockCommentTxt, TRUE);
+    // With no end the comment runs to the end of the text, and so does what
+    // is typed after it: only after an end does typing go on in normal text.
+    if (nFound < 0)
+        return;
     pView->ColorizeText(static_cast<int>(nEnd), static_cast<int>(nEnd), &CTinctoView::m_NormalTxt, TRUE);
     // What followed the mark on its line was read in the old state (a
     // string or line comment may have run over it); read it again.
-    if (nFound >= 0)
-        RecolourThrough(pView, nEnd, nEnd);
+    RecolourThrough(pView, nEnd, nEnd);
 }
 
 void CPatterns::OnBlockCommentEnd(CTinctoView* pView, long lPosition)
