@@ -446,7 +446,13 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
                || pPatterns->IsInLineComment(pView, nEnd + 2, lComment)
                || pPatterns->IsInStringText(pView, nStart + nStringOffset, lComment)
                || pPatterns->IsInStringText(pView, nEnd + nStringOffset, lComment)) {
-        AskForJoin(pView, nStart, nEnd, block, bParseLine);
+        // A character typed over the selection may make a comment mark with
+        // what is left around it; recolouring the line alone would not carry
+        // a new comment on to the lines below.
+        if (bCut)
+            AskForJoin(pView, nStart, nEnd, block, bParseLine);
+        else
+            SetBlock(block, 1, LineStartOf(pCtrl, nStart));
     } else {
         CString strSel;
         pCtrl->GetTextRange(nStart, nEnd, strSel);
@@ -456,11 +462,12 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
             // Words (and marks) on either side of the cut meet.
             AskForJoin(pView, nStart, nEnd, block, bParseLine);
         } else {
-            // Typing over a line break, or over part of a mark, changes what
-            // the lines read; the typed character itself is checked after.
+            // Typing over a line break, a mark or a quote (or part of a
+            // mark) changes what the lines read; over plain text the typed
+            // character itself is checked after.
             int bLine = FALSE;
             AskForJoin(pView, nStart, nEnd, block, bLine);
-            if (bLine && strSel.Find('\n') < 0)
+            if (bLine && strSel.Find('\n') < 0 && strSel.FindOneOf("/*\"\\") < 0)
                 return FALSE;
             SetBlock(block, 1, LineStartOf(pCtrl, nStart));
         }

@@ -107,6 +107,10 @@ const SequenceCase kSequenceCases[] = {
     {"SlashRightAfterAnOpeningAtTheEndClosesIt", "", {Typed("/*/")}},
     {"StarAfterAnOpeningAtTheEnd", "", {Typed("\"\"/**")}},
     {"SlashAfterAStarAfterAnEndAtTheEnd", "", {Typed("\"\""), Pasted("*/"), Typed("*/")}},
+    // Typing over a selection that holds a line comment's mark, or that ends in one.
+    {"TypingOverTheMarkOfALineComment", "int x = 1; // li\n", {Select(4, 15), Typed(" ")}},
+    {"StarTypedOverALineBreakAfterASlash", " /a\nb\n  in\\ x // y\n line\n    String s;\n",
+     {Select(17, 23), Typed("*")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditSequences, ::testing::ValuesIn(kSequenceCases),
