@@ -308,8 +308,13 @@ BOOL CPatterns::IsInBlockComment(CTinctoView* pView, int nPosition, long& lStart
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || nPosition < 0)
         return FALSE;
+    // The colours answer quickly where no comment can be, so that a long
+    // text without comments is not read back to its start. Right after an
+    // edit the character at the position may still have its old colour (it
+    // may have just moved there), so the one before it counts as well.
     long lLineComment = 0;
     if (!HasColour(pView, nPosition, nPosition + 1, &CTinctoView::m_BlockCommentTxt)
+        && !HasColour(pView, nPosition - 1, nPosition, &CTinctoView::m_BlockCommentTxt)
         && !IsInLineComment(pView, nPosition, lLineComment))
         return FALSE;
     CScanState st = StateBefore(pCtrl, nPosition);

@@ -76,12 +76,17 @@ void Reduce(std::string& strText, std::vector<CEdit>& edits, bool bUndoAll)
 {
     for (bool bShorter = true; bShorter;) {
         bShorter = false;
-        for (size_t i = edits.size(); i-- > 0;) {
-            std::vector<CEdit> fewer = edits;
-            fewer.erase(fewer.begin() + static_cast<long>(i));
-            if (!Replay(strText, fewer, bUndoAll).empty()) {
-                edits = fewer;
-                bShorter = true;
+        // Single edits, then pairs (two Insert keys keep the mode).
+        for (size_t nSpan = 1; nSpan <= 2; ++nSpan) {
+            for (size_t i = edits.size(); i-- > 0;) {
+                if (i + nSpan > edits.size())
+                    continue;
+                std::vector<CEdit> fewer = edits;
+                fewer.erase(fewer.begin() + static_cast<long>(i), fewer.begin() + static_cast<long>(i + nSpan));
+                if (!Replay(strText, fewer, bUndoAll).empty()) {
+                    edits = fewer;
+                    bShorter = true;
+                }
             }
         }
         for (size_t i = strText.size(); i-- > 0;) {
