@@ -510,17 +510,22 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         SetBlock(block, 3, stAt.m_lStart);
         return TRUE;
     }
-    if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart))
+    // A quote or backslash pasted over moves where the line's strings are.
+    CString strReplaced;
+    pCtrl->GetTextRange(nStart, nEnd, strReplaced);
+    if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart)
+        || strReplaced.FindOneOf("\"\\") >= 0)
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
-    // Pasted quotes, backslashes, slashes or stars can hide or reveal a
-    // comment mark further along the line, and so change the lines below.
+    // Quotes, backslashes, slashes or stars pasted or pasted over can hide or
+    // reveal a comment mark further along the line, and so change the lines below.
     {
         LONG nLineStart = LineStartOf(pCtrl, nStart);
         LONG nLineEnd = LineStartOf(pCtrl, nEnd) + pCtrl->LineLength(nEnd);
         CString strLine;
         pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
-        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0) && strText.FindOneOf("\"\\/*") >= 0) {
+        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0)
+            && (strText.FindOneOf("\"\\/*") >= 0 || strReplaced.FindOneOf("\"\\/*") >= 0)) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }

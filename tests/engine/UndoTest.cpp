@@ -79,6 +79,9 @@ TEST_P(UndoSequences, KeepTheColoursOfAFullRecolouring)
 const UndoSequenceCase kUndoSequenceCases[] = {
     // The text after the removed end moves to where the end was, still coloured as normal text.
     {"RemovingACommentEndByUndo", "x", {Pasted("a /* b"), Pasted("\n"), Pasted("*/"), Undone()}},
+    // Undoing an overwrite pastes the old text over the quote that replaced it.
+    {"QuoteOverwritingALetterUndone", "x/", {Pasted("int q;"), InsertKey(), Typed("\""), Undone()}},
+    {"QuoteOverwritingASelectionUndone", "class A", {InsertKey(), Select(2, 6), Typed("\""), Undone()}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Undo, UndoSequences, ::testing::ValuesIn(kUndoSequenceCases),

@@ -117,9 +117,42 @@ public:
                 Key(VK_BACK, FALSE, FALSE, VK_BACK);
             else if (ch == '\x7f')
                 Key(VK_DELETE);
-            else
-                Key(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch, FALSE, FALSE, static_cast<unsigned char>(ch));
+            else {
+                BOOL bShift = FALSE;
+                int nKey = KeyFor(ch, bShift);
+                Key(nKey, bShift, FALSE, static_cast<unsigned char>(ch));
+            }
         }
+    }
+    // The virtual key a US keyboard sends before the character (0 for none
+    // known); bShift tells whether Shift is held for it. Punctuation must not
+    // pass as its own code: '"' is 0x22, the code of Page Down.
+    static int KeyFor(char ch, BOOL& bShift)
+    {
+        static const char kPlain[] = "0123456789;=,-./`[\\]'";
+        static const char kShifted[] = ")!@#$%^&*(:+<_>?~{|}\"";
+        static const int kOem[] = {0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0xC0, 0xDB, 0xDC, 0xDD, 0xDE};
+        bShift = FALSE;
+        if (ch >= 'a' && ch <= 'z')
+            return ch - 'a' + 'A';
+        if (ch >= 'A' && ch <= 'Z') {
+            bShift = TRUE;
+            return ch;
+        }
+        if (ch == ' ')
+            return VK_SPACE;
+        for (int i = 0; kShifted[i]; ++i) {
+            if (kShifted[i] == ch) {
+                bShift = TRUE;
+                ch = kPlain[i];
+                break;
+            }
+        }
+        for (int i = 0; kPlain[i]; ++i)
+            if (kPlain[i] == ch)
+                return i < 10 ? ch : kOem[i - 10];
+        bShift = FALSE;
+        return 0;
     }
     void Undo() { Key('Z', FALSE, TRUE); }
     void Redo() { Key('Y', FALSE, TRUE); }
