@@ -24,6 +24,12 @@ void SetBlock(CBlock& block, int nType, long lStart)
     block.SetStart(static_cast<int>(lStart));
 }
 
+// The two characters, side by side, make "//", "/*" or "*/".
+bool IsMark(char chFirst, char chSecond)
+{
+    return (chFirst == '/' && (chSecond == '/' || chSecond == '*')) || (chFirst == '*' && chSecond == '/');
+}
+
 // Character at nPos of the control's text; 0 outside it.
 char CharAt(const CRichEditCtrl* pCtrl, LONG nPos)
 {
@@ -241,8 +247,7 @@ void AskForJoin(CTinctoView* pView, LONG nStart, LONG nEnd, CBlock& block, int& 
     pCtrl->GetTextRange(nFirst, std::max(nLastEnd, nFirst), strLines);
     char chBefore = CharAt(pCtrl, nStart - 1);
     char chAfter = CharAt(pCtrl, nEnd);
-    BOOL bJoinMark = (chBefore == '/' && (chAfter == '*' || chAfter == '/')) || (chBefore == '*' && chAfter == '/');
-    if (bJoinMark || strLines.Find("/*") >= 0 || strLines.Find("*/") >= 0)
+    if (IsMark(chBefore, chAfter) || strLines.Find("/*") >= 0 || strLines.Find("*/") >= 0)
         SetBlock(block, 1, nFirst);
     else
         bParseLine = TRUE;
@@ -510,11 +515,13 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         SetBlock(block, 3, stAt.m_lStart);
         return TRUE;
     }
-    // A quote or backslash pasted over moves where the line's strings are.
+    // A quote or backslash pasted over, or a backslash just before the paste
+    // (it now escapes the pasted text instead), moves where the line's strings are.
     CString strReplaced;
     pCtrl->GetTextRange(nStart, nEnd, strReplaced);
+    BOOL bEscapeMoves = CharAt(pCtrl, nStart - 1) == '\\';
     if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart)
-        || strReplaced.FindOneOf("\"\\") >= 0)
+        || strReplaced.FindOneOf("\"\\") >= 0 || bEscapeMoves)
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
     // Quotes, backslashes, slashes or stars pasted or pasted over can hide or
@@ -525,7 +532,7 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         CString strLine;
         pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
         if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0)
-            && (strText.FindOneOf("\"\\/*") >= 0 || strReplaced.FindOneOf("\"\\/*") >= 0)) {
+            && (strText.FindOneOf("\"\\/*") >= 0 || strReplaced.FindOneOf("\"\\/*") >= 0 || bEscapeMoves)) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }
@@ -533,13 +540,12 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         int nLength = strText.GetLength();
         char chBefore = CharAt(pCtrl, nStart - 1);
         char chAfter = CharAt(pCtrl, nEnd);
-        auto isMark = [](char a, char b) { return (a == '/' && (b == '/' || b == '*')) || (a == '*' && b == '/'); };
         CString strAround;  // the text replaced, with a character on either side
         pCtrl->GetTextRange(std::max<LONG>(nStart - 1, 0), nEnd + 1, strAround);
         BOOL bBreaksMark = nEnd > nStart
             && (strAround.Find("/*") >= 0 || strAround.Find("*/") >= 0 || strAround.Find("//") >= 0);
-        if (bBreaksMark || isMark(chBefore, chAfter)
-            || (nLength > 0 && (isMark(chBefore, strText[0]) || isMark(strText[nLength - 1], chAfter)))) {
+        if (bBreaksMark || IsMark(chBefore, chAfter)
+            || (nLength > 0 && (IsMark(chBefore, strText[0]) || IsMark(strText[nLength - 1], chAfter)))) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }
@@ -605,7 +611,11 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
     // A quote, a backslash, or what lies between a backslash and a quote
     // (the quote becomes escaped) changes where strings are.
     if (ch == '"' || ch == '\\' || (line[r - 1] == '\\' && line[r + 1] == '"')) {
-        if (!CheckForBlockPatternsInLine(pView, line, block))
+        // The characters either side may meet as a comment mark, which
+        // changes the lines below as well.
+        if (IsMark(line[r - 1], line[r + 1]))
+            SetBlock(block, 1, line.GetIndex());
+        else if (!CheckForBlockPatternsInLine(pView, line, block))
             bParseLine = TRUE;
         return TRUE;
     }

@@ -111,6 +111,9 @@ const SequenceCase kSequenceCases[] = {
     {"TypingOverTheMarkOfALineComment", "int x = 1; // li\n", {Select(4, 15), Typed(" ")}},
     {"StarTypedOverALineBreakAfterASlash", " /a\nb\n  in\\ x // y\n line\n    String s;\n",
      {Select(17, 23), Typed("*")}},
+    // A removed quote lets a slash and a star meet; a pasted letter parts a backslash from its quote.
+    {"BackspaceOfAQuoteBetweenSlashAndStar", "/\"*\nx", {Caret(2), Typed("\b")}},
+    {"PasteBetweenABackslashAndItsQuote", "\\\"/*\nx", {Caret(1), Pasted("a")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditSequences, ::testing::ValuesIn(kSequenceCases),
