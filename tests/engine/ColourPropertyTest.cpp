@@ -111,7 +111,9 @@ std::string AsRow(const std::string& strText, const std::vector<CEdit>& edits)
 
 TEST(ColourProperty, EveryStepKeepsTheColoursOfAFullRecolouring)
 {
-    std::vector<unsigned> kSeeds = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597, 2584, 4181, 6765, 10946};
+    // The last seeds come from wide searches: each once found a wrong colour.
+    std::vector<unsigned> kSeeds = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597, 2584, 4181, 6765, 10946,
+                                    79203, 459315, 625614};
     int kSteps = 80;
     // MOSK_PROPERTY_SEEDS=N runs seeds 1..N with longer sequences instead (a wider search, by hand).
     if (const char* pszWide = std::getenv("MOSK_PROPERTY_SEEDS")) {
