@@ -456,13 +456,7 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
                || pPatterns->IsInLineComment(pView, nEnd + 2, lComment)
                || pPatterns->IsInStringText(pView, nStart + nStringOffset, lComment)
                || pPatterns->IsInStringText(pView, nEnd + nStringOffset, lComment)) {
-        // A character typed over the selection may make a comment mark with
-        // what is left around it; recolouring the line alone would not carry
-        // a new comment on to the lines below.
-        if (bCut)
-            AskForJoin(pView, nStart, nEnd, block, bParseLine);
-        else
-            SetBlock(block, 1, LineStartOf(pCtrl, nStart));
+        AskForJoin(pView, nStart, nEnd, block, bParseLine);
     } else {
         CString strSel;
         pCtrl->GetTextRange(nStart, nEnd, strSel);
@@ -472,13 +466,18 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
             // Words (and marks) on either side of the cut meet.
             AskForJoin(pView, nStart, nEnd, block, bParseLine);
         } else {
-            // Typing over a line break, a mark or a quote (or part of a
-            // mark) changes what the lines read; over plain text the typed
-            // character itself is checked after.
+            // Typing over a line break, or over part of a mark, changes what
+            // the lines read; so does typing over a mark or a quote, which
+            // recolours the line. Over plain text the typed character itself
+            // is checked after.
             int bLine = FALSE;
             AskForJoin(pView, nStart, nEnd, block, bLine);
-            if (bLine && strSel.Find('\n') < 0 && strSel.FindOneOf("/*\"\\") < 0)
-                return FALSE;
+            if (bLine && strSel.Find('\n') < 0) {
+                if (strSel.FindOneOf("/*\"\\") < 0)
+                    return FALSE;
+                bParseLine = TRUE;
+                return TRUE;
+            }
             SetBlock(block, 1, LineStartOf(pCtrl, nStart));
         }
     }
@@ -687,6 +686,14 @@ void CPatterns::CheckForBreakInPattern(CTinctoView*, UINT nChar, CEditorLine& li
     // replace it.
     if (block.GetType() != 0)
         return;
+    // The line asked for before the edit (typing over a selection) may now
+    // hold a comment mark, made by the typed character or uncovered by what
+    // was typed over; then the lines below may change with it.
+    if (bParseLine && (line.FindTextA("/*") >= 0 || line.FindTextA("*/") >= 0)) {
+        bParseLine = FALSE;
+        SetBlock(block, 1, line.GetIndex());
+        return;
+    }
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char chBefore = line[c - 2];
