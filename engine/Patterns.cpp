@@ -551,7 +551,10 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
     }
     int nOpen = strText.Find("/*");
     int nClose = strText.Find("*/");
-    if (nOpen < 0 || (nClose >= 0 && nClose >= nOpen)) {
+    // The first end after the first opening does not close every comment
+    // ("/*/ a /* b" ends open): read the text as the tokenizer does.
+    BOOL bEndsOpen = ScanLine(strText, strText.GetLength(), 0, CScanState()).m_nState == BLOCK;
+    if (!bEndsOpen && (nOpen < 0 || (nClose >= 0 && nClose >= nOpen))) {
         int nLength = strText.GetLength();
         if (nLength > 0 && strText[0] == '*' && CharAt(pCtrl, nStart - 1) == '/') {
             SetBlock(block, 3, nStart - 2);
@@ -577,11 +580,15 @@ BOOL CPatterns::CheckForOverWritePattern(CTinctoView* pView, CEditorLine& line, 
         SetBlock(block, 1, line.GetIndex());
         return TRUE;
     }
-    if (ch == '/' && line[c + 1] == '*' && !HasColour(pView, p - 1, p, &CTinctoView::m_BlockCommentTxt)) {
+    // Whether the "/*" lies inside a comment is read from the text: the
+    // character before it may be a line end, coloured as the comment that
+    // closed before it.
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
+    if (ch == '/' && line[c + 1] == '*' && StateBefore(pCtrl, p).m_nState != BLOCK) {
         SetBlock(block, 1, p - 1);
         return TRUE;
     }
-    if (ch == '*' && line[c - 1] == '/' && !HasColour(pView, p - 2, p - 1, &CTinctoView::m_BlockCommentTxt)) {
+    if (ch == '*' && line[c - 1] == '/' && StateBefore(pCtrl, p - 1).m_nState != BLOCK) {
         SetBlock(block, 1, p - 2);
         return TRUE;
     }

@@ -114,6 +114,9 @@ const SequenceCase kSequenceCases[] = {
     // A removed quote lets a slash and a star meet; a pasted letter parts a backslash from its quote.
     {"BackspaceOfAQuoteBetweenSlashAndStar", "/\"*\nx", {Caret(2), Typed("\b")}},
     {"PasteBetweenABackslashAndItsQuote", "\\\"/*\nx", {Caret(1), Pasted("a")}},
+    // The line end before the opening still has the colour of the comment closed before it.
+    {"OverwritingTheSlashOfAnOpeningAfterAClosedComment", "a /*",
+     {Caret(4), Typed("/\n"), Pasted("/* m\nn */"), InsertKey(), Caret(7), Typed("\"")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditSequences, ::testing::ValuesIn(kSequenceCases),

@@ -82,6 +82,8 @@ const UndoSequenceCase kUndoSequenceCases[] = {
     // Undoing an overwrite pastes the old text over the quote that replaced it.
     {"QuoteOverwritingALetterUndone", "x/", {Pasted("int q;"), InsertKey(), Typed("\""), Undone()}},
     {"QuoteOverwritingASelectionUndone", "class A", {InsertKey(), Select(2, 6), Typed("\""), Undone()}},
+    // The cut text, pasted back, closes its first comment and opens another.
+    {"CutOfAClosedThenAnOpenCommentUndone", "a /*/ b /* c\nd", {Select(2, 12), Cut(), Undone()}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Undo, UndoSequences, ::testing::ValuesIn(kUndoSequenceCases),
