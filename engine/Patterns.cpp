@@ -24,6 +24,12 @@ void SetBlock(CBlock& block, int nType, long lStart)
     block.SetStart(static_cast<int>(lStart));
 }
 
+// The two characters, side by side, make "//", "/*" or "*/".
+bool IsMark(char chFirst, char chSecond)
+{
+    return (chFirst == '/' && (chSecond == '/' || chSecond == '*')) || (chFirst == '*' && chSecond == '/');
+}
+
 // Character at nPos of the control's text; 0 outside it.
 char CharAt(const CRichEditCtrl* pCtrl, LONG nPos)
 {
@@ -241,8 +247,7 @@ void AskForJoin(CTinctoView* pView, LONG nStart, LONG nEnd, CBlock& block, int& 
     pCtrl->GetTextRange(nFirst, std::max(nLastEnd, nFirst), strLines);
     char chBefore = CharAt(pCtrl, nStart - 1);
     char chAfter = CharAt(pCtrl, nEnd);
-    BOOL bJoinMark = (chBefore == '/' && (chAfter == '*' || chAfter == '/')) || (chBefore == '*' && chAfter == '/');
-    if (bJoinMark || strLines.Find("/*") >= 0 || strLines.Find("*/") >= 0)
+    if (IsMark(chBefore, chAfter) || strLines.Find("/*") >= 0 || strLines.Find("*/") >= 0)
         SetBlock(block, 1, nFirst);
     else
         bParseLine = TRUE;
@@ -308,8 +313,13 @@ BOOL CPatterns::IsInBlockComment(CTinctoView* pView, int nPosition, long& lStart
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || nPosition < 0)
         return FALSE;
+    // The colours answer quickly where no comment can be, so that a long
+    // text without comments is not read back to its start. Right after an
+    // edit the character at the position may still have its old colour (it
+    // may have just moved there), so the one before it counts as well.
     long lLineComment = 0;
     if (!HasColour(pView, nPosition, nPosition + 1, &CTinctoView::m_BlockCommentTxt)
+        && !HasColour(pView, nPosition - 1, nPosition, &CTinctoView::m_BlockCommentTxt)
         && !IsInLineComment(pView, nPosition, lLineComment))
         return FALSE;
     CScanState st = StateBefore(pCtrl, nPosition);
@@ -400,11 +410,14 @@ void CPatterns::OnBlockCommentBegin(CTinctoView* pView, long lPosition)
     LONG nFound = FindForward(pCtrl, lPosition + 1, "*/");
     LONG nEnd = nFound < 0 ? pCtrl->GetTextLength() : nFound + 2;
     pView->ColorizeText(static_cast<int>(lPosition), static_cast<int>(nEnd), &CTinctoView::m_BlockCommentTxt, TRUE);
+    // With no end the comment runs to the end of the text, and so does what
+    // is typed after it: only after an end does typing go on in normal text.
+    if (nFound < 0)
+        return;
     pView->ColorizeText(static_cast<int>(nEnd), static_cast<int>(nEnd), &CTinctoView::m_NormalTxt, TRUE);
     // What followed the mark on its line was read in the old state (a
     // string or line comment may have run over it); read it again.
-    if (nFound >= 0)
-        RecolourThrough(pView, nEnd, nEnd);
+    RecolourThrough(pView, nEnd, nEnd);
 }
 
 void CPatterns::OnBlockCommentEnd(CTinctoView* pView, long lPosition)
@@ -454,11 +467,17 @@ BOOL PreProcessSelection(CPatterns* pPatterns, CTinctoView* pView, CBlock& block
             AskForJoin(pView, nStart, nEnd, block, bParseLine);
         } else {
             // Typing over a line break, or over part of a mark, changes what
-            // the lines read; the typed character itself is checked after.
+            // the lines read; so does typing over a mark or a quote, which
+            // recolours the line. Over plain text the typed character itself
+            // is checked after.
             int bLine = FALSE;
             AskForJoin(pView, nStart, nEnd, block, bLine);
-            if (bLine && strSel.Find('\n') < 0)
-                return FALSE;
+            if (bLine && strSel.Find('\n') < 0) {
+                if (strSel.FindOneOf("/*\"\\") < 0)
+                    return FALSE;
+                bParseLine = TRUE;
+                return TRUE;
+            }
             SetBlock(block, 1, LineStartOf(pCtrl, nStart));
         }
     }
@@ -495,17 +514,24 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         SetBlock(block, 3, stAt.m_lStart);
         return TRUE;
     }
-    if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart))
+    // A quote or backslash pasted over, or a backslash just before the paste
+    // (it now escapes the pasted text instead), moves where the line's strings are.
+    CString strReplaced;
+    pCtrl->GetTextRange(nStart, nEnd, strReplaced);
+    BOOL bEscapeMoves = CharAt(pCtrl, nStart - 1) == '\\';
+    if (IsInLineComment(pView, nStart, lStart) || IsInStringText(pView, nStart, lStart)
+        || strReplaced.FindOneOf("\"\\") >= 0 || bEscapeMoves)
         bParseLine = TRUE;
     const CString& strText = pView->GetBuffer();
-    // Pasted quotes, backslashes, slashes or stars can hide or reveal a
-    // comment mark further along the line, and so change the lines below.
+    // Quotes, backslashes, slashes or stars pasted or pasted over can hide or
+    // reveal a comment mark further along the line, and so change the lines below.
     {
         LONG nLineStart = LineStartOf(pCtrl, nStart);
         LONG nLineEnd = LineStartOf(pCtrl, nEnd) + pCtrl->LineLength(nEnd);
         CString strLine;
         pCtrl->GetTextRange(nLineStart, nLineEnd, strLine);
-        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0) && strText.FindOneOf("\"\\/*") >= 0) {
+        if ((strLine.Find("/*") >= 0 || strLine.Find("*/") >= 0)
+            && (strText.FindOneOf("\"\\/*") >= 0 || strReplaced.FindOneOf("\"\\/*") >= 0 || bEscapeMoves)) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }
@@ -513,20 +539,22 @@ BOOL CPatterns::PreProcessPaste(CTinctoView* pView, CBlock& block, int& bParseLi
         int nLength = strText.GetLength();
         char chBefore = CharAt(pCtrl, nStart - 1);
         char chAfter = CharAt(pCtrl, nEnd);
-        auto isMark = [](char a, char b) { return (a == '/' && (b == '/' || b == '*')) || (a == '*' && b == '/'); };
         CString strAround;  // the text replaced, with a character on either side
         pCtrl->GetTextRange(std::max<LONG>(nStart - 1, 0), nEnd + 1, strAround);
         BOOL bBreaksMark = nEnd > nStart
             && (strAround.Find("/*") >= 0 || strAround.Find("*/") >= 0 || strAround.Find("//") >= 0);
-        if (bBreaksMark || isMark(chBefore, chAfter)
-            || (nLength > 0 && (isMark(chBefore, strText[0]) || isMark(strText[nLength - 1], chAfter)))) {
+        if (bBreaksMark || IsMark(chBefore, chAfter)
+            || (nLength > 0 && (IsMark(chBefore, strText[0]) || IsMark(strText[nLength - 1], chAfter)))) {
             SetBlock(block, 3, nLineStart);
             return TRUE;
         }
     }
     int nOpen = strText.Find("/*");
     int nClose = strText.Find("*/");
-    if (nOpen < 0 || (nClose >= 0 && nClose >= nOpen)) {
+    // The first end after the first opening does not close every comment
+    // ("/*/ a /* b" ends open): read the text as the tokenizer does.
+    BOOL bEndsOpen = ScanLine(strText, strText.GetLength(), 0, CScanState()).m_nState == BLOCK;
+    if (!bEndsOpen && (nOpen < 0 || (nClose >= 0 && nClose >= nOpen))) {
         int nLength = strText.GetLength();
         if (nLength > 0 && strText[0] == '*' && CharAt(pCtrl, nStart - 1) == '/') {
             SetBlock(block, 3, nStart - 2);
@@ -552,11 +580,15 @@ BOOL CPatterns::CheckForOverWritePattern(CTinctoView* pView, CEditorLine& line, 
         SetBlock(block, 1, line.GetIndex());
         return TRUE;
     }
-    if (ch == '/' && line[c + 1] == '*' && !HasColour(pView, p - 1, p, &CTinctoView::m_BlockCommentTxt)) {
+    // Whether the "/*" lies inside a comment is read from the text: the
+    // character before it may be a line end, coloured as the comment that
+    // closed before it.
+    CRichEditCtrl* pCtrl = CtrlOf(pView);
+    if (ch == '/' && line[c + 1] == '*' && StateBefore(pCtrl, p).m_nState != BLOCK) {
         SetBlock(block, 1, p - 1);
         return TRUE;
     }
-    if (ch == '*' && line[c - 1] == '/' && !HasColour(pView, p - 2, p - 1, &CTinctoView::m_BlockCommentTxt)) {
+    if (ch == '*' && line[c - 1] == '/' && StateBefore(pCtrl, p - 1).m_nState != BLOCK) {
         SetBlock(block, 1, p - 2);
         return TRUE;
     }
@@ -585,7 +617,11 @@ BOOL CPatterns::CheckBSDelPatternMakeBreak(CTinctoView* pView, UINT nKey, CEdito
     // A quote, a backslash, or what lies between a backslash and a quote
     // (the quote becomes escaped) changes where strings are.
     if (ch == '"' || ch == '\\' || (line[r - 1] == '\\' && line[r + 1] == '"')) {
-        if (!CheckForBlockPatternsInLine(pView, line, block))
+        // The characters either side may meet as a comment mark, which
+        // changes the lines below as well.
+        if (IsMark(line[r - 1], line[r + 1]))
+            SetBlock(block, 1, line.GetIndex());
+        else if (!CheckForBlockPatternsInLine(pView, line, block))
             bParseLine = TRUE;
         return TRUE;
     }
@@ -657,6 +693,14 @@ void CPatterns::CheckForBreakInPattern(CTinctoView*, UINT nChar, CEditorLine& li
     // replace it.
     if (block.GetType() != 0)
         return;
+    // The line asked for before the edit (typing over a selection) may now
+    // hold a comment mark, made by the typed character or uncovered by what
+    // was typed over; then the lines below may change with it.
+    if (bParseLine && (line.FindTextA("/*") >= 0 || line.FindTextA("*/") >= 0)) {
+        bParseLine = FALSE;
+        SetBlock(block, 1, line.GetIndex());
+        return;
+    }
     int c = line.GetLCharIndex();
     long p = line.GetCursor();
     char chBefore = line[c - 2];

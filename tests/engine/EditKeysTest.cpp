@@ -77,6 +77,51 @@ const KeyCase kKeyCases[] = {
 INSTANTIATE_TEST_SUITE_P(Keys, EditKeys, ::testing::ValuesIn(kKeyCases),
                          [](const auto& info) { return std::string(info.param.pszName); });
 
+// Edit sequences that once left a wrong colour (positions count the CR LF
+// text); every edit of each must keep the colours of a full recolouring.
+struct SequenceCase {
+    const char* pszName;
+    const char* pszText;
+    std::vector<CEdit> edits;
+};
+
+void PrintTo(const SequenceCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
+class EditSequences : public ::testing::TestWithParam<SequenceCase> {};
+
+TEST_P(EditSequences, KeepTheColoursOfAFullRecolouring)
+{
+    CViewDriver driver;
+    driver.Load(GetParam().pszText);
+    EXPECT_EQ(driver.Play(GetParam().edits), "") << driver.Text();
+    CTinctoView::m_bIns = 0;
+}
+
+const SequenceCase kSequenceCases[] = {
+    // An opening with no end runs to the end of the text, and so does what is typed after it.
+    {"TypingAfterAnOpeningAtTheEnd", "", {Typed("/*x")}},
+    {"StarAfterAnEndMakesAnOpeningAtTheEnd", "", {Pasted("*/"), Typed("* ")}},
+    {"SlashRightAfterAnOpeningAtTheEndClosesIt", "", {Typed("/*/")}},
+    {"StarAfterAnOpeningAtTheEnd", "", {Typed("\"\"/**")}},
+    {"SlashAfterAStarAfterAnEndAtTheEnd", "", {Typed("\"\""), Pasted("*/"), Typed("*/")}},
+    // Typing over a selection that holds a line comment's mark, or that ends in one.
+    {"TypingOverTheMarkOfALineComment", "int x = 1; // li\n", {Select(4, 15), Typed(" ")}},
+    {"StarTypedOverALineBreakAfterASlash", " /a\nb\n  in\\ x // y\n line\n    String s;\n",
+     {Select(17, 23), Typed("*")}},
+    // A removed quote lets a slash and a star meet; a pasted letter parts a backslash from its quote.
+    {"BackspaceOfAQuoteBetweenSlashAndStar", "/\"*\nx", {Caret(2), Typed("\b")}},
+    {"PasteBetweenABackslashAndItsQuote", "\\\"/*\nx", {Caret(1), Pasted("a")}},
+    // The line end before the opening still has the colour of the comment closed before it.
+    {"OverwritingTheSlashOfAnOpeningAfterAClosedComment", "a /*",
+     {Caret(4), Typed("/\n"), Pasted("/* m\nn */"), InsertKey(), Caret(7), Typed("\"")}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, EditSequences, ::testing::ValuesIn(kSequenceCases),
+                         [](const auto& info) { return std::string(info.param.pszName); });
+
 TEST(EditKeysCommands, ShiftTabMovesBackToThePreviousStop)
 {
     CViewDriver driver;

@@ -327,6 +327,8 @@ const HookCase kBackspaceDeleteCases[] = {
     {"BackspaceStarOfEnd", "/* a *|/ b", VK_BACK, "type 2 start 5", FALSE},
     {"DeleteSlashOfEnd", "/* a *|/ b", VK_DELETE, "type 2 start 4", FALSE},
     {"BackspaceSlashOfEnd", "/* a */| b", VK_BACK, "type 2 start 5", FALSE},
+    {"BackspaceOfAQuoteBetweenSlashAndStar", "/\"|* a", VK_BACK, "type 1 start 0", FALSE},
+    {"DeleteOfABackslashBetweenStarAndSlash", "x *|\\/ a", VK_DELETE, "type 1 start 0", FALSE},
     {"PlainLetter", "int a|b;", VK_BACK, "", FALSE},
     {"BackspaceAtLineStartIsNotThisHooksJob", "a\n|b", VK_BACK, "", FALSE},
 };
@@ -412,6 +414,10 @@ TEST(PatternsHooks, SelectionsBeforeCutAndPaste)
         {"PasteOfAStarAfterASlash", "a /[]b", 2, "* c", "type 3 start 0", FALSE, TRUE},
         {"PasteOfAQuoteOnALineWithAnOpening", "a [] /* b", 2, "\"", "type 3 start 0", FALSE, TRUE},
         {"PasteSplittingALineComment", "a /[]/ b", 2, "x", "type 3 start 0", FALSE, TRUE},
+        {"ReplaceReachingALineComment", "a [b // c] d", 1, "", "", TRUE, TRUE},
+        {"ReplaceOverABackslash", "a [\\]\"b\"", 1, "", "", TRUE, TRUE},
+        {"PasteOverAQuote", "a [\"]b", 2, "x", "", TRUE, FALSE},
+        {"PasteAfterABackslashOnALineWithAnOpening", "a \\[]\"b\" /* c", 2, "x", "type 3 start 0", TRUE, TRUE},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszName);
@@ -428,6 +434,31 @@ TEST(PatternsHooks, SelectionsBeforeCutAndPaste)
         EXPECT_EQ(BlockOf(block), c.pszBlock);
         EXPECT_EQ(bParseLine, c.bParseLine);
         EXPECT_EQ(bResult, c.bResult);
+    }
+}
+
+TEST(PatternsHooks, LineAskedForBeforeTypingCarriesOnWhenItNowHoldsAMark)
+{
+    struct {
+        const char* pszText;  // after the character was typed over a selection
+        const char* pszBlock;
+        BOOL bParseLine;
+    } cases[] = {
+        {"x\na /*| b", "type 1 start 3", FALSE},
+        {"x\na */| b", "type 1 start 3", FALSE},
+        {"x\na \"b|", "", TRUE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszText);
+        CViewDriver driver;
+        driver.Caret(LoadMarked(driver, c.pszText));
+        CEditorLine line(&driver.m_view);
+        line.ReadLine(-1);
+        CBlock block;
+        int bParseLine = TRUE;
+        Patterns().CheckForBreakInPattern(&driver.m_view, 'x', line, block, bParseLine);
+        EXPECT_EQ(BlockOf(block), c.pszBlock);
+        EXPECT_EQ(bParseLine, c.bParseLine);
     }
 }
 

@@ -52,6 +52,43 @@ const UndoCase kUndoCases[] = {
 INSTANTIATE_TEST_SUITE_P(Undo, UndoSteps, ::testing::ValuesIn(kUndoCases),
                          [](const auto& info) { return std::string(info.param.pszName); });
 
+// Undo and redo sequences that once left a wrong colour (positions count
+// the CR LF text); every edit of each must keep the colours of a full
+// recolouring.
+struct UndoSequenceCase {
+    const char* pszName;
+    const char* pszText;
+    std::vector<CEdit> edits;
+};
+
+void PrintTo(const UndoSequenceCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
+class UndoSequences : public ::testing::TestWithParam<UndoSequenceCase> {};
+
+TEST_P(UndoSequences, KeepTheColoursOfAFullRecolouring)
+{
+    CViewDriver driver;
+    driver.Load(GetParam().pszText);
+    EXPECT_EQ(driver.Play(GetParam().edits), "") << driver.Text();
+    CTinctoView::m_bIns = 0;
+}
+
+const UndoSequenceCase kUndoSequenceCases[] = {
+    // The text after the removed end moves to where the end was, still coloured as normal text.
+    {"RemovingACommentEndByUndo", "x", {Pasted("a /* b"), Pasted("\n"), Pasted("*/"), Undone()}},
+    // Undoing an overwrite pastes the old text over the quote that replaced it.
+    {"QuoteOverwritingALetterUndone", "x/", {Pasted("int q;"), InsertKey(), Typed("\""), Undone()}},
+    {"QuoteOverwritingASelectionUndone", "class A", {InsertKey(), Select(2, 6), Typed("\""), Undone()}},
+    // The cut text, pasted back, closes its first comment and opens another.
+    {"CutOfAClosedThenAnOpenCommentUndone", "a /*/ b /* c\nd", {Select(2, 12), Cut(), Undone()}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Undo, UndoSequences, ::testing::ValuesIn(kUndoSequenceCases),
+                         [](const auto& info) { return std::string(info.param.pszName); });
+
 TEST(UndoRing, OnlyTheLastMaxUndoStepsAreKept)
 {
     int nSaved = CTinctoView::GetMaxUndo();
