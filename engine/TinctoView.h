@@ -294,6 +294,7 @@ private:
     void ColorizePasteBuffer();
     BOOL PasteHelper(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void PreparePaste(const CString& strText);
+    BOOL CarryOutRequests(long lCaret, BOOL bLineReplacesBlock);
     void OnShiftTab();
     void BlockIndent(BOOL bOutdent);
     void ReplaceLines(int nFirstLine, int nLastLine, const CString& strText);

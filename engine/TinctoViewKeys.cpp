@@ -268,35 +268,11 @@ void CTinctoView::PostProcessMsg(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/
         }
         m_Patterns.CheckForBreakInPattern(this, static_cast<UINT>(wParam), m_CurLine, m_Block, m_bParseLine);
         long lCaret = m_CurLine.GetCursor();
-        if (m_bParsePrevLine && m_CurLine.GetLine() > 0) {
-            CEditorLine prev(this, m_CurLine.GetLine() - 1);
-            ParseLine(&prev, lCaret);
-        }
-        m_bParsePrevLine = FALSE;
-        if (m_bParseLine) {
-            m_bParseLine = FALSE;
-            m_Block.Reset();
-            ParseLine(&m_CurLine, lCaret);
+        if (CarryOutRequests(lCaret, TRUE))
             return;
-        }
-        if (m_Block.GetType()) {
-            CBlock block = m_Block;
-            m_Block.Reset();
-            m_Patterns.ParseBlock(this, &block, static_cast<int>(lCaret));
-            ShowCursor(static_cast<int>(lCaret));
-            return;
-        }
         if (wParam == '\r') {
             BOOL bDone = m_Patterns.OnReturn(this, m_CurLine, m_Block, m_bParseLine);
-            if (m_bParseLine) {
-                m_bParseLine = FALSE;
-                ParseLine(&m_CurLine, lCaret);
-            }
-            if (m_Block.GetType()) {
-                CBlock block = m_Block;
-                m_Block.Reset();
-                m_Patterns.ParseBlock(this, &block, static_cast<int>(lCaret));
-            }
+            CarryOutRequests(lCaret, FALSE);
             if (!bDone && m_CurLine.GetLine() > 0) {
                 CEditorLine prev(this, m_CurLine.GetLine() - 1);
                 KeywordAt(&prev, prev.GetLine(), static_cast<int>(prev.GetIndex() + prev.GetLength()));
@@ -321,22 +297,7 @@ void CTinctoView::PostProcessMsg(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/
         if (!m_bParseLine && !m_bParsePrevLine && !m_Block.GetType() && wParam != VK_DELETE)
             return;
         ReadCurrentLine();
-        long lCaret = m_CurLine.GetCursor();
-        if (m_bParsePrevLine && m_CurLine.GetLine() > 0) {
-            CEditorLine prev(this, m_CurLine.GetLine() - 1);
-            ParseLine(&prev, lCaret);
-        }
-        m_bParsePrevLine = FALSE;
-        if (m_bParseLine) {
-            m_bParseLine = FALSE;
-            ParseLine(&m_CurLine, lCaret);
-        }
-        if (m_Block.GetType()) {
-            CBlock block = m_Block;
-            m_Block.Reset();
-            m_Patterns.ParseBlock(this, &block, static_cast<int>(lCaret));
-            ShowCursor(static_cast<int>(lCaret));
-        }
+        CarryOutRequests(m_CurLine.GetCursor(), FALSE);
         if (wParam == VK_DELETE) {
             ReadCurrentLine();
             KeywordAt(&m_CurLine, m_CurLine.GetLine(), static_cast<int>(m_CurLine.GetCursor()));
@@ -363,16 +324,7 @@ void CTinctoView::PostProcessMsg(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/
         }
         long lCaret = m_pEditCtrl->GetCaret();
         ReadCurrentLine();
-        if (m_bParseLine) {
-            m_bParseLine = FALSE;
-            ParseLine(&m_CurLine, lCaret);
-        }
-        if (m_Block.GetType()) {
-            CBlock block = m_Block;
-            m_Block.Reset();
-            m_Patterns.ParseBlock(this, &block, static_cast<int>(lCaret));
-            ShowCursor(static_cast<int>(lCaret));
-        }
+        CarryOutRequests(lCaret, FALSE);
         if (bPaste) {
             ReadCurrentLine();
             if (m_CurLine.FindTextA("//") >= 0 || m_CurLine.FindTextA("\"") >= 0)
@@ -389,6 +341,34 @@ void CTinctoView::PostProcessMsg(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/
             SetDefaultFont(m_lfCurrent, 0, -1);
         }
     }
+}
+
+// Carries out the recolouring the pattern hooks asked for: the previous
+// line, the caret's line and the pending block. With bLineReplacesBlock a
+// recoloured line drops the pending block. TRUE when anything was recoloured.
+BOOL CTinctoView::CarryOutRequests(long lCaret, BOOL bLineReplacesBlock)
+{
+    BOOL bDone = FALSE;
+    if (m_bParsePrevLine && m_CurLine.GetLine() > 0) {
+        CEditorLine prev(this, m_CurLine.GetLine() - 1);
+        ParseLine(&prev, lCaret);
+    }
+    m_bParsePrevLine = FALSE;
+    if (m_bParseLine) {
+        m_bParseLine = FALSE;
+        if (bLineReplacesBlock)
+            m_Block.Reset();
+        ParseLine(&m_CurLine, lCaret);
+        bDone = TRUE;
+    }
+    if (m_Block.GetType()) {
+        CBlock block = m_Block;
+        m_Block.Reset();
+        m_Patterns.ParseBlock(this, &block, static_cast<int>(lCaret));
+        ShowCursor(static_cast<int>(lCaret));
+        bDone = TRUE;
+    }
+    return bDone;
 }
 
 // ---- Paste and inserted text
