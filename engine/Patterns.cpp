@@ -271,21 +271,27 @@ void RecolourLine(CTinctoView* pView, CEditorLine& line)
 
 // ---- Queries
 
+// TRUE when the tokenizer is in state nState just before nPosition; only a
+// line holding pszMark before the position can be, so other lines need no scan.
+static BOOL IsInLineState(CRichEditCtrl* pCtrl, int nPosition, const char* pszMark, int nState, long& lStart)
+{
+    CString strLine;
+    LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
+    if (strLine.Find(pszMark) < 0)
+        return FALSE;
+    CScanState st = StateBefore(pCtrl, nPosition);
+    if (st.m_nState != nState)
+        return FALSE;
+    lStart = st.m_lStart;
+    return TRUE;
+}
+
 BOOL CPatterns::IsInLineComment(CTinctoView* pView, int nPosition, long& lStart)
 {
     CRichEditCtrl* pCtrl = CtrlOf(pView);
     if (!pCtrl || nPosition < 0)
         return FALSE;
-    // Only a line with "//" before the position needs the tokenizer's view.
-    CString strLine;
-    LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
-    if (strLine.Find("//") < 0)
-        return FALSE;
-    CScanState st = StateBefore(pCtrl, nPosition);
-    if (st.m_nState != LINE_COMMENT)
-        return FALSE;
-    lStart = st.m_lStart;
-    return TRUE;
+    return IsInLineState(pCtrl, nPosition, "//", LINE_COMMENT, lStart);
 }
 
 BOOL CPatterns::IsInStringText(CTinctoView* pView, int nPosition, long& lStart)
@@ -297,15 +303,7 @@ BOOL CPatterns::IsInStringText(CTinctoView* pView, int nPosition, long& lStart)
         lStart = 0;
         return TRUE;
     }
-    CString strLine;
-    LinePrefix(pCtrl, std::min<LONG>(nPosition, pCtrl->GetTextLength()), strLine);
-    if (strLine.Find('"') < 0)
-        return FALSE;
-    CScanState st = StateBefore(pCtrl, nPosition);
-    if (st.m_nState != STRING)
-        return FALSE;
-    lStart = st.m_lStart;
-    return TRUE;
+    return IsInLineState(pCtrl, nPosition, "\"", STRING, lStart);
 }
 
 BOOL CPatterns::IsInBlockComment(CTinctoView* pView, int nPosition, long& lStart)
