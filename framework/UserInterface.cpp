@@ -56,6 +56,12 @@ BOOL CUserInterface::GetFileNames(BOOL, const char*, const char*, const char*, c
     return FALSE;
 }
 
+BOOL CUserInterface::GetFolderName(const char*, const char*, CString& strFolder)
+{
+    strFolder.Empty();
+    return FALSE;
+}
+
 int CUserInterface::DefaultAnswer(UINT nType)
 {
     static const int answers[][3] = {

@@ -33,6 +33,10 @@ public:
     // OFN_ALLOWMULTISELECT); FALSE when cancelled. The base answers cancelled.
     virtual BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
                               const char* pszFolder, DWORD nFlags, CStringArray& arrPaths);
+    // The folder-selection dialog titled pszTitle, opened at pszStart (may be
+    // empty). TRUE and the chosen folder in strFolder on OK; FALSE when
+    // cancelled. The base answers cancelled.
+    virtual BOOL GetFolderName(const char* pszTitle, const char* pszStart, CString& strFolder);
 
     // The implementation in force (never null). Not owned by the caller.
     static CUserInterface& Get();

@@ -166,3 +166,11 @@ BOOL CQtUserInterface::GetFileNames(BOOL bOpen, const char* pszTitle, const char
         arrPaths.Add(CString(strFile.toUtf8().constData()));
     return arrPaths.GetSize() > 0;
 }
+
+BOOL CQtUserInterface::GetFolderName(const char* pszTitle, const char* pszStart, CString& strFolder)
+{
+    QString strChosen = QFileDialog::getExistingDirectory(m_pMainWindow, QString::fromUtf8(pszTitle ? pszTitle : ""),
+                                                           QString::fromUtf8(pszStart ? pszStart : ""));
+    strFolder = CString(strChosen.toUtf8().constData());
+    return !strFolder.IsEmpty();
+}

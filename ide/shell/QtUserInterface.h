@@ -27,6 +27,7 @@ public:
     // A Qt file dialog; the filter "Text|*.a;*.b|...||" becomes Qt's "Text (*.a *.b);;...".
     BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
                       const char* pszFolder, DWORD nFlags, CStringArray& arrPaths) override;
+    BOOL GetFolderName(const char* pszTitle, const char* pszStart, CString& strFolder) override;
 
 private:
     QPointer<QMainWindow> m_pMainWindow;

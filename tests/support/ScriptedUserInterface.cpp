@@ -63,3 +63,14 @@ BOOL CScriptedUserInterface::GetFileNames(BOOL bOpen, const char* pszTitle, cons
         arrPaths.Add(str);
     return !paths.empty();
 }
+
+BOOL CScriptedUserInterface::GetFolderName(const char* pszTitle, const char* pszStart, CString& strFolder)
+{
+    m_folderDialogs.push_back({CString(pszTitle), CString(pszStart)});
+    strFolder.Empty();
+    if (m_folderAnswers.empty())
+        return FALSE;
+    strFolder = m_folderAnswers.front();
+    m_folderAnswers.pop_front();
+    return !strFolder.IsEmpty();
+}

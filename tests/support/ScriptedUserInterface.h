@@ -22,11 +22,20 @@ public:
     void Beep() override { ++m_nBeeps; }
     BOOL GetFileNames(BOOL bOpen, const char* pszTitle, const char* pszDefExt, const char* pszFilter,
                       const char* pszFolder, DWORD nFlags, CStringArray& arrPaths) override;
+    BOOL GetFolderName(const char* pszTitle, const char* pszStart, CString& strFolder) override;
 
     // Queues the answer for the next message box.
     void Answer(int nAnswer) { m_answers.push_back(nAnswer); }
     // Queues the paths the next file dialog returns; an empty list cancels it.
     void AnswerFiles(std::vector<CString> paths) { m_fileAnswers.push_back(std::move(paths)); }
+
+    // Queues the folder the next folder dialog returns; an empty text cancels it.
+    void AnswerFolder(const char* pszFolder) { m_folderAnswers.push_back(CString(pszFolder)); }
+
+    struct FolderDialog {
+        CString strTitle, strStart;
+    };
+    std::vector<FolderDialog> m_folderDialogs;  // every folder dialog, in order (unanswered ones cancel)
 
     struct FileDialog {
         BOOL bOpen;
@@ -50,5 +59,6 @@ public:
 private:
     std::deque<int> m_answers;
     std::deque<std::vector<CString>> m_fileAnswers;
+    std::deque<CString> m_folderAnswers;
     CUserInterface* m_pPrevious;
 };
