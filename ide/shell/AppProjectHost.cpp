@@ -1,6 +1,7 @@
 #include "AppProjectHost.h"
 
 #include "JavaIDEApp.h"
+#include "ToolCommands.h"
 
 CProjectSettings CAppProjectHost::GetSettings() const
 {
@@ -10,4 +11,16 @@ CProjectSettings CAppProjectHost::GetSettings() const
     settings.m_bParseOnSave = m_app.m_EditorSettings.m_bParseOnSave;
     settings.m_strBrowserPath = m_app.m_DirSettings.m_strBrowserPath;
     return settings;
+}
+
+void CAppProjectHost::CompileFile(const char* pszPath)
+{
+    if (CToolCommands* pCommands = m_app.GetToolCommands())
+        pCommands->OnTreeCompile(pszPath);
+}
+
+void CAppProjectHost::WriteOutput(const char* pszText)
+{
+    if (CToolCommands* pCommands = m_app.GetToolCommands())
+        pCommands->WriteOutput(pszText);
 }

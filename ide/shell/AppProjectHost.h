@@ -14,6 +14,9 @@ public:
 
     // The editor settings' parse and close switches and the browser path.
     CProjectSettings GetSettings() const override;
+    // The tree's Compile and the output window go to the application's tool commands when there are any.
+    void CompileFile(const char* pszPath) override;
+    void WriteOutput(const char* pszText) override;
 
 private:
     const CJavaIDEApp& m_app;

@@ -11,6 +11,7 @@
 #include "SettingsFile.h"
 #include "SystemColors.h"
 #include "TinctoView.h"
+#include "ToolCommands.h"
 #include "UserInterface.h"
 
 #include <cassert>
@@ -491,13 +492,19 @@ void CJavaIDEApp::FinishMainWindow() {}
 
 void CJavaIDEApp::TerminateToolRun(int)
 {
-    if (m_ToolRun.m_nProcess > 0)
+    // The runner ends the run as aborted; once it is over the main window
+    // gets a close request.
+    if (m_pToolCommands)
+        m_pToolCommands->RequestToolExit();
+    else if (m_ToolRun.m_nProcess > 0)
         ::kill(m_ToolRun.m_nProcess, SIGTERM);
 }
 
 void CJavaIDEApp::TerminateProgramRun(int)
 {
-    if (m_ProgramRun.m_nProcess > 0)
+    if (m_pToolCommands)
+        m_pToolCommands->RequestProgramExit();
+    else if (m_ProgramRun.m_nProcess > 0)
         ::kill(m_ProgramRun.m_nProcess, SIGTERM);
 }
 
@@ -548,6 +555,15 @@ BOOL CJavaIDEApp::RunUserCommand(UINT nId, const char* pszPath,
         context.SetOpenProject(*m_pProjectDoc);
     return CCommandRunner::Run(*pCommand, context, fnStart) == CCommandRunner::RUN_STARTED;
 }
+BOOL CJavaIDEApp::RunUserCommand(UINT nId, const char* pszPath)
+{
+    if (!m_pToolCommands)
+        return FALSE;
+    CToolCommands* pCommands = m_pToolCommands;
+    return RunUserCommand(nId, pszPath,
+                          [pCommands](const CCommandLaunch& launch) { return pCommands->StartUserCommand(launch); });
+}
+
 void CJavaIDEApp::WaitForSearchIndexLoaders() {}
 BOOL CJavaIDEApp::IsMainWindowMinimised() { return FALSE; }
 void CJavaIDEApp::SaveMainFrameLayout() {}

@@ -24,6 +24,7 @@ class CSystemColors;
 
 class CAppProjectHost;
 class CProjectDoc;
+class CToolCommands;
 struct CCommandLaunch;
 
 class CJavaIDEApp {
@@ -124,6 +125,15 @@ public:
     // with the open project's data; fnStart starts the process it builds.
     // FALSE when it did not start.
     BOOL RunUserCommand(UINT nId, const char* pszPath, const std::function<BOOL(const CCommandLaunch&)>& fnStart);
+    // The same, started by the registered tool commands (a plain process, or
+    // an MDI output window when the command captures its output); FALSE
+    // when none are registered.
+    BOOL RunUserCommand(UINT nId, const char* pszPath);
+    // The main frame's tool commands (not owned; null when none); they
+    // register themselves while they live. The close checks and the project
+    // tree's Compile go through them.
+    void SetToolCommands(CToolCommands* pCommands) { m_pToolCommands = pCommands; }
+    CToolCommands* GetToolCommands() const { return m_pToolCommands; }
     // The settings file all settings go through.
     CProfile& GetProfile() const;
     const CSystemColors& GetSystemColors() const { return m_colors; }
@@ -167,8 +177,8 @@ protected:
     virtual void ApplyEditorFontToViews();            // m_lfEditor reaches the views and the output window
 
     // Hooks of the close checks.
-    virtual void TerminateToolRun(int nExitCode);     // default: SIGTERM to the tool's process
-    virtual void TerminateProgramRun(int nExitCode);  // default: SIGTERM to the program's process
+    virtual void TerminateToolRun(int nExitCode);     // default: the tool commands end the run (else SIGTERM)
+    virtual void TerminateProgramRun(int nExitCode);  // default: the tool commands end the program (else SIGTERM)
     virtual BOOL ConfirmDebuggerKill();               // the debugger's own question; TRUE to go on
     virtual void SendDebuggerExit();                  // the debugger's exit command
     virtual CString GetOpenProjectPath();             // empty when no project is open
@@ -186,6 +196,7 @@ private:
     void OpenCommandLineFile();
 
     const CSystemColors& m_colors;
+    CToolCommands* m_pToolCommands = nullptr;
     CCommandsDoc* m_pCommandsDoc = nullptr;
     std::unique_ptr<CAppProjectHost> m_pProjectHost;
     std::unique_ptr<CProjectDoc> m_pProjectDoc;

@@ -73,7 +73,7 @@ CString ExpandPattern(const char* pszFolder, const CString& strPattern)
     return strResult.IsEmpty() ? strPattern : strResult;
 }
 
-// TRUE when strText holds nothing but carriage returns and line feeds.
+// Index of the first character that is not a carriage return or line feed; -1 when there is none.
 int FirstContentIndex(const CString& strText)
 {
     size_t nFirst = strText.str().find_first_not_of("\r\n");
@@ -89,10 +89,13 @@ CToolCommands::CToolCommands(CJavaIDEApp& app, CToolDocumentHost& host)
       m_pProgramRunner(std::make_unique<CProgramRunner>(app.m_ProgramRun))
 {
     m_output.SetNavigator(&m_host);
+    m_app.SetToolCommands(this);
 }
 
 CToolCommands::~CToolCommands()
 {
+    if (m_app.GetToolCommands() == this)
+        m_app.SetToolCommands(nullptr);
     // The frames' processes end with their frames; the runners kill their
     // children without waiting for their threads.
     m_frames.clear();
