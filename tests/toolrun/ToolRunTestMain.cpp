@@ -1,0 +1,12 @@
+// Test program of the tool runs: the runners deliver their messages through
+// the Qt event loop of this thread.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
