@@ -2,9 +2,10 @@
 #include "ErrorLine.h"
 #include "ErrorLocation.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 
 namespace {
@@ -67,13 +68,7 @@ TEST_P(ErrorLineParse, ReadsFileAndLine)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, ErrorLineParse, testing::ValuesIn(kParseCases),
-                         [](const testing::TestParamInfo<ParseCase>& info) {
-                             std::string strName;
-                             for (const char* p = info.param.pszName; *p; ++p)
-                                 strName += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return strName;
-                         });
+INSTANTIATE_TEST_SUITE_P(Lines, ErrorLineParse, testing::ValuesIn(kParseCases), CaseName());
 
 TEST(ErrorLine, NullLineIsNoErrorLine)
 {

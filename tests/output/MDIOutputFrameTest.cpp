@@ -5,6 +5,8 @@
 #include "RunningProcess.h"
 #include "ScriptedUserInterface.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -102,13 +104,7 @@ TEST_P(MDIOutputFrameClose, AsksOnlyWhileTheProcessRuns)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Process, MDIOutputFrameClose, testing::ValuesIn(kCloseCases),
-                         [](const testing::TestParamInfo<CloseCase>& info) {
-                             std::string strName;
-                             for (const char* p = info.param.pszName; *p; ++p)
-                                 strName += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return strName;
-                         });
+INSTANTIATE_TEST_SUITE_P(Process, MDIOutputFrameClose, testing::ValuesIn(kCloseCases), CaseName());
 
 TEST(MDIOutputFrame, AskingAgainAfterNoStillAsks)
 {

@@ -5,6 +5,8 @@
 #include "ProcOutputView.h"
 #include "RichEditObserver.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -85,13 +87,7 @@ TEST_P(OutputWrite, AppendsConvertedText)
     EXPECT_EQ(nEnd, nStart);
 }
 
-INSTANTIATE_TEST_SUITE_P(Chunks, OutputWrite, testing::ValuesIn(kWriteCases),
-                         [](const testing::TestParamInfo<WriteCase>& info) {
-                             std::string strName;
-                             for (const char* p = info.param.pszName; *p; ++p)
-                                 strName += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return strName;
-                         });
+INSTANTIATE_TEST_SUITE_P(Chunks, OutputWrite, testing::ValuesIn(kWriteCases), CaseName());
 
 TEST(OutputText, WriteAppendsAtTheEndWhateverIsSelected)
 {
@@ -191,13 +187,7 @@ TEST_P(OutputNavigate, DoubleClickOpensTheFile)
     EXPECT_LE(navigator.m_opened.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, OutputNavigate, testing::ValuesIn(kNavigateCases),
-                         [](const testing::TestParamInfo<NavigateCase>& info) {
-                             std::string strName;
-                             for (const char* p = info.param.pszName; *p; ++p)
-                                 strName += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return strName;
-                         });
+INSTANTIATE_TEST_SUITE_P(Lines, OutputNavigate, testing::ValuesIn(kNavigateCases), CaseName());
 
 TEST(OutputText, StackTraceAsksForTheOuterClass)
 {
@@ -326,13 +316,7 @@ TEST_P(OutputFindError, WalksTheErrorLines)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Report, OutputFindError, testing::ValuesIn(kFindCases),
-                         [](const testing::TestParamInfo<FindCase>& info) {
-                             std::string strName;
-                             for (const char* p = info.param.pszName; *p; ++p)
-                                 strName += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return strName;
-                         });
+INSTANTIATE_TEST_SUITE_P(Report, OutputFindError, testing::ValuesIn(kFindCases), CaseName());
 
 TEST(OutputText, SetCaretToStartAndNothingToFindInAnEmptyWindow)
 {
