@@ -12,6 +12,7 @@
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectPages.h"
+#include "RunningProcess.h"
 #include "RmiOptions.h"
 #include "RunClass.h"
 #include "RunMessages.h"
@@ -579,6 +580,7 @@ LRESULT CToolCommands::OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_OUTPUT_CHUNK:
         if (const COutputChunk* pChunk = reinterpret_cast<const COutputChunk*>(lParam))
             OnOutputChunk(pChunk->m_pBytes, pChunk->m_nCount);
+        return 1;
         break;
     case WM_CLOSE:
         if (m_fnClose)
@@ -594,8 +596,8 @@ void CToolCommands::OnOutputChunk(const char* pBytes, DWORD nCount)
 {
     if (!pBytes || nCount == 0)
         return;
-    // The whole chunk; the reader put a NUL after its last byte.
-    WriteOutput(pBytes);
+    // The whole chunk, up to the most a reader hands over at once.
+    m_output.Write(pBytes, static_cast<int>(std::min<DWORD>(nCount, OUTPUT_PEEK_SIZE)));
 }
 
 // ---------------------------------------------------------------------------
@@ -854,6 +856,26 @@ BOOL CToolCommands::OnRmiOK(const CRmiOptions& options)
 // ---------------------------------------------------------------------------
 // User commands
 
+// An MDI output window and the message window its process's chunks are sent to.
+struct CToolCommands::CCapturedFrame {
+    class CFrameWindow : public CMessageWindow {
+    public:
+        explicit CFrameWindow(CMDIOutputFrame& frame) : m_frame(frame) {}
+        LRESULT OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam) override
+        {
+            return m_frame.OnWindowMessage(nMsg, wParam, lParam);
+        }
+
+    private:
+        CMDIOutputFrame& m_frame;
+    };
+
+    CCapturedFrame() : m_window(m_frame) {}
+    // The window goes first: nothing is delivered to a frame being destroyed.
+    CMDIOutputFrame m_frame;
+    CFrameWindow m_window;
+};
+
 namespace {
 
 // The child process of a captured user command as its output window sees it.
@@ -879,23 +901,29 @@ BOOL CToolCommands::StartUserCommand(const CCommandLaunch& launch)
         m_plainProcesses.push_back(std::move(pProcess));
         return TRUE;
     }
-    auto pFrame = std::make_unique<CMDIOutputFrame>();
-    pFrame->SetTitle(launch.m_strTitle.IsEmpty() ? launch.m_strCommandLine : launch.m_strTitle);
-    auto pProcess =
-        std::make_unique<CChildProcess>(launch.m_strCommandLine, launch.m_strWorkingDir, pFrame->GetHandle());
+    auto pCaptured = std::make_unique<CCapturedFrame>();
+    CMDIOutputFrame& frame = pCaptured->m_frame;
+    frame.SetTitle(launch.m_strTitle.IsEmpty() ? launch.m_strCommandLine : launch.m_strTitle);
+    auto pProcess = std::make_unique<CChildProcess>(launch.m_strCommandLine, launch.m_strWorkingDir,
+                                                    pCaptured->m_window.GetHandle());
     // A failed start destroys the window and the process object here.
     if (!pProcess->Start())
         return FALSE;
-    pFrame->SetProcess(std::make_unique<CCapturedProcess>(std::move(pProcess)));
-    m_host.ShowOutputFrame(pFrame.get());
-    m_frames.push_back(std::move(pFrame));
+    frame.SetProcess(std::make_unique<CCapturedProcess>(std::move(pProcess)));
+    m_host.ShowOutputFrame(&frame);
+    m_frames.push_back(std::move(pCaptured));
     return TRUE;
+}
+
+CMDIOutputFrame* CToolCommands::GetOutputFrame(int nIndex) const
+{
+    return &m_frames[static_cast<size_t>(nIndex)]->m_frame;
 }
 
 BOOL CToolCommands::CloseOutputFrame(CMDIOutputFrame* pFrame)
 {
     auto it = std::find_if(m_frames.begin(), m_frames.end(),
-                           [pFrame](const std::unique_ptr<CMDIOutputFrame>& p) { return p.get() == pFrame; });
+                           [pFrame](const std::unique_ptr<CCapturedFrame>& p) { return &p->m_frame == pFrame; });
     if (it == m_frames.end() || !pFrame->CanClose())
         return FALSE;
     m_host.OutputFrameClosing(pFrame);

@@ -135,7 +135,8 @@ public:
     // process runs; FALSE when the user kept it.
     BOOL CloseOutputFrame(CMDIOutputFrame* pFrame);
     int GetOutputFrameCount() const { return static_cast<int>(m_frames.size()); }
-    CMDIOutputFrame* GetOutputFrame(int nIndex) const { return m_frames[static_cast<size_t>(nIndex)].get(); }
+    // The MDI output window nIndex (0 .. count - 1), oldest first.
+    CMDIOutputFrame* GetOutputFrame(int nIndex) const;
 
     // --- Close of the main window.
     // The main window's close during a run: the tool run ends as aborted and
@@ -171,6 +172,8 @@ public:
     int GetShowPaneCount() const { return m_nShowPane; }
 
 private:
+    struct CCapturedFrame;
+
     CProjectDoc* GetProjectDoc() const;
     // The open project; null when none is open.
     CProject* GetOpenProject() const;
@@ -198,7 +201,7 @@ private:
     std::unique_ptr<CToolRunner> m_pToolRunner;
     std::unique_ptr<CProgramRunner> m_pProgramRunner;
     std::unique_ptr<CProgramInputModel> m_pInput;
-    std::vector<std::unique_ptr<CMDIOutputFrame>> m_frames;
+    std::vector<std::unique_ptr<CCapturedFrame>> m_frames;
     std::vector<std::unique_ptr<CChildProcess>> m_plainProcesses;
     std::function<void()> m_fnClose;
     std::function<void()> m_fnShowPane;

@@ -87,7 +87,10 @@ TEST_F(ToolRunTest, CompileErrorsShowTheReportAndNavigateToTheLine)
     ASSERT_GE(strOut.size(), strTail.size());
     EXPECT_EQ(strOut.substr(strOut.size() - strTail.size()), strTail);
     EXPECT_NE(strOut.find("1 error"), std::string::npos);
-    EXPECT_EQ(m_pTools->GetOutputWnd().GetEditCtrl().GetSel().cpMin, 0) << "the caret goes to the start";
+    LONG nStart = -1, nEnd = -1;
+    m_pTools->GetOutputWnd().GetEditCtrl().GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 0) << "the caret goes to the start";
+    EXPECT_EQ(nEnd, 0);
 
     LONG nLine = LineStartOf("Bad.java:3:");
     ASSERT_GE(nLine, 0);
