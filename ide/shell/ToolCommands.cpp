@@ -546,14 +546,32 @@ void CToolCommands::OnJavadocDone(WPARAM wParam, CToolRunState*)
         GetHandle().PostMessage(WM_JAVADOC_NEXT, 0, reinterpret_cast<LPARAM>(&record));
 }
 
+BOOL CToolCommands::StoppedBetweenFiles(BOOL bJavadoc)
+{
+    // Stop Build (or the main window's close) between two files of a
+    // sequence finds no child to end; the sequence ends here instead.
+    CToolRunState& record = m_app.m_ToolRun;
+    if (!record.m_bUserAbort)
+        return FALSE;
+    WriteOutput("User Abort...\n");
+    FinishToolRun(bJavadoc);
+    if (record.m_bExitRequested)
+        GetHandle().PostMessage(WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
 void CToolCommands::OnCompileNext(CToolRunState*)
 {
+    if (StoppedBetweenFiles(FALSE))
+        return;
     WriteOutput(SEQUENCE_LINE);
     ContinueSequence(m_app.m_ToolRun.m_nContinuation, FALSE);
 }
 
 void CToolCommands::OnJavadocNext(CToolRunState*)
 {
+    if (StoppedBetweenFiles(TRUE))
+        return;
     WriteOutput(SEQUENCE_LINE);
     ContinueSequence(m_app.m_ToolRun.m_nContinuation, TRUE);
 }

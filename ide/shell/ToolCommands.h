@@ -183,6 +183,8 @@ private:
     BOOL IsProgramRunActive() const;
     // The walk of Rebuild All / JavaDoc All from position nPosition (1-based; 0: none).
     void ContinueSequence(int nPosition, BOOL bJavadoc);
+    // A stop asked for between two files of a sequence ends it; TRUE then.
+    BOOL StoppedBetweenFiles(BOOL bJavadoc);
     // Ends a tool run: running cleared, beep, the sequence's closing line.
     void FinishToolRun(BOOL bJavadoc);
     // The report of a finished compile or documentation run.

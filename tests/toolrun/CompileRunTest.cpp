@@ -187,6 +187,37 @@ TEST_F(ToolRunTest, StopBuildEndsTheRunAsAborted)
     EXPECT_TRUE(m_pDoc->GetProject().FindFileItem(strHello)->m_bNeedsCompile) << "an aborted compile proves nothing";
 }
 
+TEST_F(ToolRunTest, StopBuildBetweenTwoFilesEndsTheSequence)
+{
+    OpenProject();
+    AddFilesInOrder({WriteSource("Hello.java", HELLO), WriteSource("Other.java", "class Other { }\n")});
+    int nCloseRequests = 0;
+    m_pTools->SetCloseHandler([&nCloseRequests] { ++nCloseRequests; });
+    struct Case {
+        const char* pszName;
+        bool bExit;
+        const char* pszEnd;
+    } cases[] = {
+        {"Rebuild All", false, "RebuildAll Complete..."},
+        {"JavaDoc All", true, "Javadoc All Complete..."},
+    };
+    for (const Case& c : cases) {
+        // The first file's completion asked for the next one; Stop Build came before it was handled.
+        CToolRunState& record = m_pApp->m_ToolRun;
+        record.m_bRunning = record.m_bSequence = record.m_bUserAbort = TRUE;
+        record.m_bExitRequested = c.bExit;
+        record.m_nContinuation = 2;
+        m_pTools->ClearOutput();
+        m_pTools->OnWindowMessage(c.bExit ? 1131 : 1125, 0, reinterpret_cast<LPARAM>(&record));
+        EXPECT_EQ(OutputLf(), std::string("User Abort...\n\n\n--------------------------------------------\n") + c.pszEnd)
+            << c.pszName;
+        EXPECT_FALSE(record.m_bRunning) << c.pszName;
+        EXPECT_FALSE(record.m_bSequence) << c.pszName;
+        record.m_bUserAbort = record.m_bExitRequested = FALSE;
+    }
+    EXPECT_TRUE(WaitFor([&nCloseRequests] { return nCloseRequests == 1; }));
+}
+
 TEST_F(ToolRunTest, CompileAllJavaPassesTheProjectSourcesAtOnce)
 {
     OpenProject();
