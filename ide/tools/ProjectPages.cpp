@@ -106,9 +106,8 @@ CString CProjectPages::ManifestPath(const CProject& project, const CToolOptions&
     CString strPath = CToolCommandLine::EffectiveOutputDir(project, global);
     if (strPath.IsEmpty())
         strPath = project.m_strProjectDir;
-    if (strPath.GetLength() > 3 && strPath[strPath.GetLength() - 1] != '/')
-        strPath += '/';
-    return strPath + CPathName::BaseNameOf(project.m_strMainClass) + ".mft";
+    // A folder not ending in "/" gets one however short it is ("/ab").
+    return JoinPath(strPath, CPathName::BaseNameOf(project.m_strMainClass) + ".mft");
 }
 
 BOOL CProjectPages::ManifestClassEntry(const CProject& project, CString& strEntry, CString& strError)
