@@ -50,6 +50,8 @@ TEST_F(CmdlineProjectTest, AddDefaultPageTwice)
 {
     AddSamples();
     Project().m_strMainClass = "Main.java";
+    Project().m_strMainHtml = "Old.html";
+    Project().SetModifiedFlag(FALSE);
     CString strPath, strError;
     ASSERT_TRUE(CProjectPages::AddDefaultHtml(Project(), strPath, strError)) << strError;
     EXPECT_EQ(strPath, m_tmp.File("Default.htm"));
@@ -57,6 +59,7 @@ TEST_F(CmdlineProjectTest, AddDefaultPageTwice)
     EXPECT_TRUE(Project().HasFile(strPath));
     EXPECT_EQ(Project().m_strMainHtml, "Default.htm");
     EXPECT_EQ(Project().GetMainHtmlPath(), strPath);
+    EXPECT_TRUE(Project().IsModified());
 
     m_tmp.Write("Default.htm", "kept");
     EXPECT_FALSE(CProjectPages::AddDefaultHtml(Project(), strPath, strError));
