@@ -1,0 +1,5 @@
+#include "OutputWnd.h"
+
+COutputWnd::COutputWnd() = default;
+
+COutputWnd::~COutputWnd() = default;

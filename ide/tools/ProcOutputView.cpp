@@ -1,0 +1,5 @@
+#include "ProcOutputView.h"
+
+CProcOutputView::CProcOutputView() = default;
+
+CProcOutputView::~CProcOutputView() = default;
