@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <memory>
 #include <set>
@@ -170,6 +171,23 @@ TEST_F(ProgramRunnerTest, AFrameDestroyedWhileTheReaderSendsDoesNotHang)
     ASSERT_TRUE(CRunThreads::WaitIdle(60000));
     EXPECT_FALSE(m_runner.IsBusy());
     m_pFrame = std::make_unique<CRecordingWindow>();
+}
+
+TEST_F(ProgramRunnerTest, ARunnerDestroyedMidRunEndsTheChildAndLeavesTheRecordIdle)
+{
+    CProgramRunState record;
+    pid_t nPid = 0;
+    {
+        CProgramRunner runner(record);
+        ASSERT_TRUE(runner.Start("sleep 30", nullptr, m_pFrame->GetHandle(), &m_output));
+        nPid = record.m_nProcess;
+        EXPECT_TRUE(record.m_bBusy);
+    }
+    EXPECT_FALSE(record.m_bBusy);
+    EXPECT_EQ(record.m_nProcess.load(), 0);
+    ASSERT_TRUE(CRunThreads::WaitIdle(60000));
+    EXPECT_NE(kill(nPid, 0), 0);
+    EXPECT_EQ(m_pFrame->m_chunks.back(), "Application Exit...");
 }
 
 TEST_F(ProgramRunnerTest, RunsARealJavaProgram)
