@@ -174,6 +174,7 @@ struct PARAFORMAT {
 // Window messages the rich-edit control and the views exchange. Mouse
 // messages carry a character position in lParam instead of a point: the
 // widget that paints the control turns points into positions.
+constexpr UINT WM_CLOSE = 0x0010;      // a request to close the window
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_KEYDOWN = 0x0100;

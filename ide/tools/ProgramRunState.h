@@ -5,6 +5,7 @@
 #pragma once
 
 #include "String.h"
+#include "WindowHandle.h"
 
 #include <atomic>
 #include <sys/types.h>
@@ -24,10 +25,11 @@ public:
     int m_nInputWrite;               // parent's end, where the input window writes
     int m_nOutputRead;               // standard-output pipe, parent's end
     int m_nOutputWrite;              // child's end, for standard output and standard error
-    pid_t m_nProcess;                // 0 when none
+    std::atomic<pid_t> m_nProcess;   // 0 when none (cleared before it is reaped)
     std::atomic<BOOL> m_bBusy;       // the child runs: another process is using the output window
     std::atomic<BOOL> m_bCloseAfterExit;  // ask the main window to close when the child has ended
     std::atomic<BOOL> m_bUserAbort;  // Stop Run, or Yes to the close question
-    void* m_pMainFrame;              // receiver of output chunks
-    void* m_pInputWindow;            // the program input window; closed when the child ends
+    CWindowHandle m_hMainFrame;      // receiver of output chunks
+    CWindowHandle m_hInputWindow;    // the program input window; closed when the child ends
+    std::atomic<int> m_nExitCode;           // the program's exit status, 102 after Stop Run; -1 while running
 };
