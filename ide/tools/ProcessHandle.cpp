@@ -35,10 +35,16 @@ CProcessHandle::~CProcessHandle()
         while (::waitpid(m_nPid, &nStatus, 0) < 0 && errno == EINTR) {
         }
     }
+    CloseDescriptors();
+}
+
+void CProcessHandle::CloseDescriptors()
+{
     if (m_nPidFd >= 0)
         ::close(m_nPidFd);
     if (m_nWakeFd >= 0)
         ::close(m_nWakeFd);
+    m_nPidFd = m_nWakeFd = -1;
 }
 
 BOOL CProcessHandle::Attach(pid_t nPid)
@@ -53,6 +59,7 @@ BOOL CProcessHandle::Attach(pid_t nPid)
         while (::waitpid(nPid, &nStatus, 0) < 0 && errno == EINTR) {
         }
         m_bEnded = TRUE;
+        CloseDescriptors();
         return FALSE;
     }
     return TRUE;
@@ -66,6 +73,7 @@ void CProcessHandle::Signal(int nSignal)
 
 void CProcessHandle::Terminate()
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_nPid <= 0 || m_bEnded)
         return;
     // The pidfd keeps naming this child even once it is reaped, so a late
@@ -121,6 +129,9 @@ int CProcessHandle::Wait()
     pid_t nResult;
     while ((nResult = ::waitpid(m_nPid, &nStatus, 0)) < 0 && errno == EINTR) {
     }
+    // A finished run holds no descriptors, however long its state is kept.
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_bEnded = TRUE;
+    CloseDescriptors();
     return nResult == m_nPid ? ExitStatusOf(nStatus) : -1;
 }

@@ -8,6 +8,7 @@
 #include "WinTypes.h"
 
 #include <atomic>
+#include <mutex>
 #include <sys/types.h>
 
 class CProcessHandle {
@@ -31,12 +32,14 @@ public:
     // SIGTERM now, SIGKILL from Wait after TERMINATE_GRACE_MS. Safe from any
     // thread and after the child has ended (then nothing happens).
     void Terminate();
-    // Wait has reaped the child.
+    // Wait has reaped the child (its descriptors are closed then).
     BOOL HasEnded() const { return m_bEnded.load(); }
 
 private:
     void Signal(int nSignal);
+    void CloseDescriptors();
 
+    std::mutex m_mutex;            // Terminate against the waiter closing the descriptors
     pid_t m_nPid = 0;
     int m_nPidFd = -1;
     int m_nWakeFd = -1;            // eventfd: Terminate wakes the waiter

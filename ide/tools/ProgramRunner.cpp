@@ -50,6 +50,10 @@ CProgramRunner::~CProgramRunner()
         m_pRun->pRecord = nullptr;
         m_pRun->process.Terminate();
     }
+    // The run's threads no longer report here: the record is left idle.
+    m_record.m_nProcess = 0;
+    m_record.m_bBusy = FALSE;
+    m_record.m_nOutputRead = m_record.m_nInputWrite = -1;
 }
 
 const char* CProgramRunner::CannotStartText()
@@ -70,6 +74,12 @@ BOOL CProgramRunner::Start(const char* pszCommandLine, const char* pszWorkingDir
     if (pOutput) {
         pOutput->ShowOutputPane();
         pOutput->ClearOutput();
+    }
+    // The last run's threads must not write into the record once it is reset.
+    if (m_pRun) {
+        std::lock_guard<std::mutex> lock(m_pRun->mutex);
+        m_pRun->pRecord = nullptr;
+        m_pRun.reset();
     }
     m_record.Clear();
 
@@ -107,10 +117,6 @@ BOOL CProgramRunner::Start(const char* pszCommandLine, const char* pszWorkingDir
     pRun->pRecord = &m_record;
     pRun->fdOutputRead = fdsOut[0];
     pRun->fdInputWrite = fdsIn[1];
-    if (m_pRun) {
-        std::lock_guard<std::mutex> lock(m_pRun->mutex);
-        m_pRun->pRecord = nullptr;
-    }
     m_pRun = pRun;
 
     m_record.m_bUserAbort = FALSE;

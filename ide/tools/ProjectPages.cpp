@@ -4,6 +4,7 @@
 #include "JarOptions.h"
 #include "PathName.h"
 #include "Project.h"
+#include "ProjectFileItem.h"
 #include "RunClass.h"
 #include "ToolCommandLine.h"
 
@@ -91,7 +92,11 @@ BOOL CProjectPages::AddDefaultHtml(CProject& project, CString& strPath, CString&
         return FALSE;
     if (!project.HasFile(strPath) && !project.AddFile(strPath))
         return FALSE;
-    project.m_strMainHtml = CPathName::FileNameOf(strPath);
+    // Through the file item when there is one, so the tree shows the new main page.
+    const CString strName = CPathName::FileNameOf(strPath);
+    if (strName.CompareNoCase(project.m_strMainHtml) != 0 && project.ToggleMainHtml(project.FindFileItem(strPath)))
+        return TRUE;
+    project.m_strMainHtml = strName;
     project.SetModifiedFlag();
     return TRUE;
 }
@@ -106,9 +111,8 @@ CString CProjectPages::ManifestPath(const CProject& project, const CToolOptions&
     CString strPath = CToolCommandLine::EffectiveOutputDir(project, global);
     if (strPath.IsEmpty())
         strPath = project.m_strProjectDir;
-    if (strPath.GetLength() > 3 && strPath[strPath.GetLength() - 1] != '/')
-        strPath += '/';
-    return strPath + CPathName::BaseNameOf(project.m_strMainClass) + ".mft";
+    // A folder not ending in "/" gets one however short it is ("/ab").
+    return JoinPath(strPath, CPathName::BaseNameOf(project.m_strMainClass) + ".mft");
 }
 
 BOOL CProjectPages::ManifestClassEntry(const CProject& project, CString& strEntry, CString& strError)

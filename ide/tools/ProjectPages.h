@@ -37,8 +37,8 @@ public:
     static BOOL AddDefaultHtml(CProject& project, CString& strPath, CString& strError);
 
     // The manifest of the main class: the effective compiler output directory
-    // (the project directory when there is none), a "/" when longer than 3
-    // characters without one, the main class file's base name, ".mft". Empty
+    // (the project directory when there is none), a "/" when it does not end
+    // in one, the main class file's base name, ".mft". Empty
     // without a main class file.
     static CString ManifestPath(const CProject& project, const CToolOptions& global);
     // The main class as the manifest names it: package path, "/", base name,

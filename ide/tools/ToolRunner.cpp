@@ -54,7 +54,10 @@ CToolRunner::~CToolRunner()
         m_pRun->pRecord = nullptr;
         m_pRun->process.Terminate();
     }
+    // No completion will come: the record is left idle.
     CloseRedirectFile();
+    m_record.m_nProcess = 0;
+    m_record.m_bRunning = FALSE;
 }
 
 CString CToolRunner::CannotStartText(const char* pszCommandLine, const char* pszReason)
@@ -76,6 +79,12 @@ BOOL CToolRunner::Start(const char* pszCommandLine, const char* pszWorkingDir, c
     }
 
     CloseRedirectFile();   // a file the last completion did not take
+    // The last run's waiter must not write into the record once it is reset.
+    if (m_pRun) {
+        std::lock_guard<std::mutex> lock(m_pRun->mutex);
+        m_pRun->pRecord = nullptr;
+        m_pRun.reset();
+    }
     const BOOL bSequence = m_record.m_bSequence;
     m_record.Clear();
     m_record.m_bSequence = bSequence;
@@ -101,10 +110,6 @@ BOOL CToolRunner::Start(const char* pszCommandLine, const char* pszWorkingDir, c
     auto pRun = std::make_shared<CToolRun>();
     pRun->process.Attach(nPid);
     pRun->pRecord = &m_record;
-    if (m_pRun) {
-        std::lock_guard<std::mutex> lock(m_pRun->mutex);
-        m_pRun->pRecord = nullptr;
-    }
     m_pRun = pRun;
 
     m_record.m_bRunning = TRUE;
