@@ -3,6 +3,7 @@
 // the source, Rebuild All's order, Stop Build, the documentation tool and
 // the option source of each run.
 #include "ProjectFileItem.h"
+#include "ProjectHost.h"
 #include "ToolRunFixture.h"
 
 #include <sys/stat.h>
@@ -51,7 +52,11 @@ TEST_F(ToolRunTest, CleanCompileSaysNoErrorsAndClearsTheNeedsCompileMark)
     EXPECT_TRUE(m_pTools->IsCommandEnabled(CToolCommands::ID_STOP_BUILD));
     ASSERT_TRUE(WaitToolIdle());
 
-    EXPECT_EQ(OutputLf(), "javac   Hello.java...\nFile Compiled...\nNo Errors...");
+    const std::string strText = "javac   Hello.java...\r\nFile Compiled...\r\nNo Errors...";
+    const std::string strEnd = std::to_string(strText.size());
+    EXPECT_EQ(m_pTools->GetOutputWnd().Dump(),
+              "text: javac   Hello.java...\\r\\nFile Compiled...\\r\\nNo Errors...\nsel: " + strEnd + "-" + strEnd
+                  + " caret " + strEnd + "\nbase: " + m_folder.Path().str() + "/");
     EXPECT_FALSE(project.FindFileItem(strHello)->m_bNeedsCompile);
     EXPECT_TRUE(std::filesystem::exists(m_folder.File("Hello.class").str()));
     EXPECT_EQ(m_host.m_nActiveSaves, 1);
@@ -252,6 +257,12 @@ TEST_F(ToolRunTest, OptionSourceFollowsTheFileList)
         ASSERT_TRUE(CompileAndWait(c.strPath));
         EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), c.pszFirstLine);
     }
+
+    // The project tree's Compile comes through the projects' host, saving the file first.
+    m_pDoc->GetHost().CompileFile(strInside);
+    ASSERT_TRUE(WaitToolIdle());
+    EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), cases[0].pszFirstLine);
+    EXPECT_EQ(m_host.m_saved, std::vector<CString>{strInside});
 }
 
 TEST_F(ToolRunTest, JavadocOfAFileAndOfAFolderWriteTheirPages)
