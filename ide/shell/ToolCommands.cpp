@@ -1,6 +1,5 @@
 #include "ToolCommands.h"
 
-#include "ArchiveFile.h"
 #include "ChildProcess.h"
 #include "CommandRunner.h"
 #include "JarOptions.h"
@@ -655,14 +654,17 @@ void CToolCommands::OnRun()
         RunApplet(*pProject);
         return;
     }
-    CString strMainFile = CRunClass::FindMainClassFile(*pProject);
-    if (strMainFile.IsEmpty()) {
+    CUserInterface& ui = CUserInterface::Get();
+    ui.SetWaitCursor(TRUE);
+    ui.SetStatusText("Wait, Parsing all files for main class...");
+    BOOL bFound = CRunClass::AdoptMainClassFile(*pProject);
+    ui.SetStatusText("Done");
+    ui.SetWaitCursor(FALSE);
+    if (!bFound) {
         AfxMessageBox("Unable to find a class with Main method to run. Please define main method in a class or add a "
                       "HTML file to the project and select the HTML file as main HTML file to run as an Applet.");
         return;
     }
-    pProject->m_strMainClass = CPathName::FileNameOf(strMainFile);
-    pProject->SetModifiedFlag();
     m_host.RefreshProjectImages();
     RunApplication(*pProject);
 }
@@ -672,10 +674,7 @@ void CToolCommands::RunApplication(CProject& project)
     CString strClass = CRunClass::ClassToRun(project);
     CString strCommandLine =
         CToolCommandLine::Interpreter(&project.m_options, GetGlobalOptions(), GetExePath(), strClass);
-    CString strDir;
-    if (!project.m_options.m_bInterpOtherMain)
-        strDir = CPathName(project.GetMainClassPath()).GetDriveFolder();
-    StartProgramRun(strCommandLine, strDir);
+    StartProgramRun(strCommandLine, CRunClass::RunFolder(project));
 }
 
 void CToolCommands::RunApplet(CProject& project)

@@ -163,6 +163,8 @@ TEST_F(ProgramRunTest, RunFindsTheMainClassOrSaysThereIsNone)
               "Unable to find a class with Main method to run. Please define main method in a class or add a HTML "
               "file to the project and select the HTML file as main HTML file to run as an Applet.");
     EXPECT_FALSE(m_pApp->m_ProgramRun.m_bBusy);
+    EXPECT_EQ(m_ui.m_statusTexts, (std::vector<CString>{"Wait, Parsing all files for main class...", "Done"}));
+    EXPECT_EQ(m_ui.m_nWaitDepth, 0);
 
     CString strHello = CompiledSource("Hello.java", HELLO);
     AddFilesInOrder({strHello});
