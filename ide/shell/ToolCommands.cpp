@@ -7,6 +7,7 @@
 #include "MDIOutputFrame.h"
 #include "PathName.h"
 #include "ProgramInputModel.h"
+#include "ProgramRunState.h"
 #include "ProgramRunner.h"
 #include "Project.h"
 #include "ProjectDoc.h"
@@ -17,6 +18,7 @@
 #include "RunMessages.h"
 #include "ToolCommandLine.h"
 #include "ToolDocumentHost.h"
+#include "ToolRunState.h"
 #include "ToolRunner.h"
 #include "UserInterface.h"
 
@@ -951,4 +953,19 @@ BOOL CToolCommands::CloseOutputFrame(CMDIOutputFrame* pFrame)
 void CToolCommands::PrunePlainProcesses()
 {
     std::erase_if(m_plainProcesses, [](const std::unique_ptr<CChildProcess>& p) { return !p->IsRunning(); });
+}
+
+CString CToolCommands::Dump() const
+{
+    const CToolRunState& tool = m_app.m_ToolRun;
+    const CProgramRunState& program = m_app.m_ProgramRun;
+    CString strOut;
+    strOut.Format("tool run: running=%d sequence=%d continuation=%d source=%s\n"
+                  "program run: busy=%d user-abort=%d\ninput window: %s\noutput windows: %d\n",
+                  tool.m_bRunning ? 1 : 0, tool.m_bSequence ? 1 : 0, tool.m_nContinuation,
+                  tool.m_strSourcePath.c_str(), program.m_bBusy ? 1 : 0, program.m_bUserAbort ? 1 : 0,
+                  !m_pInput ? "none" : m_pInput->IsOpen() ? "open" : "closed", GetOutputFrameCount());
+    for (const std::unique_ptr<CCapturedFrame>& pCaptured : m_frames)
+        strOut += "  " + pCaptured->m_frame.GetTitle() + "\n";
+    return strOut;
 }

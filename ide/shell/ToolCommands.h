@@ -168,6 +168,9 @@ public:
     void OnCompileNext(CToolRunState* pRecord);
     void OnJavadocNext(CToolRunState* pRecord);
 
+    // The state of the runs, the MDI output windows and the input window, one line each.
+    CString Dump() const;
+
     // Counts for tests and the status bar: shows of the output pane so far.
     int GetShowPaneCount() const { return m_nShowPane; }
 

@@ -197,7 +197,9 @@ TEST_F(ProgramRunTest, MissingToolsSayTheyCannotStartAndLeaveEverythingIdle)
         c.fnStart();
         EXPECT_NE(OutputLf().find("Error executing a JAVA program. Please check the following - \n"), std::string::npos)
             << c.pszName << ": " << OutputLf();
-        EXPECT_FALSE(m_pApp->m_ProgramRun.m_bBusy) << c.pszName;
+        EXPECT_EQ(m_pTools->Dump(), "tool run: running=0 sequence=0 continuation=0 source=\n"
+                                    "program run: busy=0 user-abort=0\ninput window: none\noutput windows: 0\n")
+            << c.pszName;
         EXPECT_TRUE(m_pTools->IsCommandEnabled(CToolCommands::ID_RUN)) << c.pszName;
         EXPECT_TRUE(m_ui.m_shown.empty()) << c.pszName;
     }
@@ -309,6 +311,7 @@ TEST_F(ProgramRunTest, CapturedUserCommandShowsItsOutputAndAsksBeforeClosing)
 
     ASSERT_TRUE(m_pApp->RunUserCommand(nFirst + 1, strFile));
     ASSERT_EQ(m_pTools->GetOutputFrameCount(), 1);
+    EXPECT_NE(m_pTools->Dump().Find("output windows: 1\n  sleep 30\n"), -1) << m_pTools->Dump().str();
     CMDIOutputFrame* pSleep = m_pTools->GetOutputFrame(0);
     m_ui.Answer(IDNO);
     EXPECT_FALSE(m_pTools->CloseOutputFrame(pSleep));
