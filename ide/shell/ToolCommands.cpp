@@ -875,41 +875,6 @@ BOOL CToolCommands::OnRmiOK(const CRmiOptions& options)
 // ---------------------------------------------------------------------------
 // User commands
 
-// An MDI output window and the message window its process's chunks are sent to.
-struct CToolCommands::CCapturedFrame {
-    class CFrameWindow : public CMessageWindow {
-    public:
-        explicit CFrameWindow(CMDIOutputFrame& frame) : m_frame(frame) {}
-        LRESULT OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam) override
-        {
-            return m_frame.OnWindowMessage(nMsg, wParam, lParam);
-        }
-
-    private:
-        CMDIOutputFrame& m_frame;
-    };
-
-    CCapturedFrame() : m_window(m_frame) {}
-    // The window goes first: nothing is delivered to a frame being destroyed.
-    CMDIOutputFrame m_frame;
-    CFrameWindow m_window;
-};
-
-namespace {
-
-// The child process of a captured user command as its output window sees it.
-class CCapturedProcess : public IRunningProcess {
-public:
-    explicit CCapturedProcess(std::unique_ptr<CChildProcess> pProcess) : m_pProcess(std::move(pProcess)) {}
-    BOOL IsRunning() const override { return m_pProcess->IsRunning(); }
-    void Terminate() override { m_pProcess->Terminate(); }
-
-private:
-    std::unique_ptr<CChildProcess> m_pProcess;
-};
-
-}  // namespace
-
 BOOL CToolCommands::StartUserCommand(const CCommandLaunch& launch)
 {
     PrunePlainProcesses();
@@ -920,29 +885,29 @@ BOOL CToolCommands::StartUserCommand(const CCommandLaunch& launch)
         m_plainProcesses.push_back(std::move(pProcess));
         return TRUE;
     }
-    auto pCaptured = std::make_unique<CCapturedFrame>();
-    CMDIOutputFrame& frame = pCaptured->m_frame;
+    auto pFrame = std::make_unique<CMDIOutputFrame>();
+    CMDIOutputFrame& frame = *pFrame;
     frame.SetTitle(launch.m_strTitle.IsEmpty() ? launch.m_strCommandLine : launch.m_strTitle);
     auto pProcess = std::make_unique<CChildProcess>(launch.m_strCommandLine, launch.m_strWorkingDir,
-                                                    pCaptured->m_window.GetHandle());
+                                                    frame.GetHandle());
     // A failed start destroys the window and the process object here.
     if (!pProcess->Start())
         return FALSE;
-    frame.SetProcess(std::make_unique<CCapturedProcess>(std::move(pProcess)));
+    frame.SetProcess(std::move(pProcess));
     m_host.ShowOutputFrame(&frame);
-    m_frames.push_back(std::move(pCaptured));
+    m_frames.push_back(std::move(pFrame));
     return TRUE;
 }
 
 CMDIOutputFrame* CToolCommands::GetOutputFrame(int nIndex) const
 {
-    return &m_frames[static_cast<size_t>(nIndex)]->m_frame;
+    return m_frames[static_cast<size_t>(nIndex)].get();
 }
 
 BOOL CToolCommands::CloseOutputFrame(CMDIOutputFrame* pFrame)
 {
     auto it = std::find_if(m_frames.begin(), m_frames.end(),
-                           [pFrame](const std::unique_ptr<CCapturedFrame>& p) { return &p->m_frame == pFrame; });
+                           [pFrame](const std::unique_ptr<CMDIOutputFrame>& p) { return p.get() == pFrame; });
     if (it == m_frames.end() || !pFrame->CanClose())
         return FALSE;
     m_host.OutputFrameClosing(pFrame);
@@ -965,7 +930,7 @@ CString CToolCommands::Dump() const
                   tool.m_bRunning ? 1 : 0, tool.m_bSequence ? 1 : 0, tool.m_nContinuation,
                   tool.m_strSourcePath.c_str(), program.m_bBusy ? 1 : 0, program.m_bUserAbort ? 1 : 0,
                   !m_pInput ? "none" : m_pInput->IsOpen() ? "open" : "closed", GetOutputFrameCount());
-    for (const std::unique_ptr<CCapturedFrame>& pCaptured : m_frames)
-        strOut += "  " + pCaptured->m_frame.GetTitle() + "\n";
+    for (const std::unique_ptr<CMDIOutputFrame>& pFrame : m_frames)
+        strOut += "  " + pFrame->GetTitle() + "\n";
     return strOut;
 }

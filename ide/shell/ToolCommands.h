@@ -175,7 +175,6 @@ public:
     int GetShowPaneCount() const { return m_nShowPane; }
 
 private:
-    struct CCapturedFrame;
 
     CProjectDoc* GetProjectDoc() const;
     // The open project; null when none is open.
@@ -206,7 +205,7 @@ private:
     std::unique_ptr<CToolRunner> m_pToolRunner;
     std::unique_ptr<CProgramRunner> m_pProgramRunner;
     std::unique_ptr<CProgramInputModel> m_pInput;
-    std::vector<std::unique_ptr<CCapturedFrame>> m_frames;
+    std::vector<std::unique_ptr<CMDIOutputFrame>> m_frames;
     std::vector<std::unique_ptr<CChildProcess>> m_plainProcesses;
     std::function<void()> m_fnClose;
     std::function<void()> m_fnShowPane;

@@ -7,6 +7,7 @@
 // exist and have been started.
 #pragma once
 
+#include "RunningProcess.h"
 #include "String.h"
 #include "WindowHandle.h"
 
@@ -15,12 +16,12 @@
 class CChildProcessOwner;
 struct CChildRun;
 
-class CChildProcess {
+class CChildProcess : public IRunningProcess {
 public:
     // Redirect-output is set exactly when target is an existing window.
     CChildProcess(const char* pszCommandLine, const char* pszWorkingDir, const CWindowHandle& target = CWindowHandle());
     // Terminates a running child, leaves the live list.
-    virtual ~CChildProcess();
+    ~CChildProcess() override;
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
@@ -30,9 +31,9 @@ public:
     // pipe error), or when this object's child still runs (no box). pOwner null: the default owner.
     BOOL Start(CChildProcessOwner* pOwner = nullptr);
     // Ends a running child (SIGTERM, SIGKILL after a grace period), clears running, leaves the live list.
-    virtual void Terminate();
+    void Terminate() override;
     // The child has been started and has not ended (or been terminated).
-    BOOL IsRunning() const;
+    BOOL IsRunning() const override;
     // With redirect-input: all nCount bytes to the child's standard input; FALSE when not possible.
     BOOL WriteInput(const char* pBytes, int nCount);
 

@@ -6,7 +6,12 @@
 
 CMDIOutputFrame::CMDIOutputFrame() = default;
 
-CMDIOutputFrame::~CMDIOutputFrame() = default;
+CMDIOutputFrame::~CMDIOutputFrame()
+{
+    // No chunk may reach the view while the members go; a reader waiting on
+    // one is released instead.
+    DestroyWindow();
+}
 
 void CMDIOutputFrame::SetProcess(std::unique_ptr<IRunningProcess> pProcess)
 {

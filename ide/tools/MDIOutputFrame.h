@@ -5,6 +5,7 @@
 // the process.
 #pragma once
 
+#include "MessageWindow.h"
 #include "ProcOutputView.h"
 #include "String.h"
 #include "WinTypes.h"
@@ -13,10 +14,11 @@
 
 class IRunningProcess;
 
-class CMDIOutputFrame {
+class CMDIOutputFrame : public CMessageWindow {
 public:
+    // Construct and destroy on the user-interface thread.
     CMDIOutputFrame();
-    virtual ~CMDIOutputFrame();
+    ~CMDIOutputFrame() override;
     CMDIOutputFrame(const CMDIOutputFrame&) = delete;
     CMDIOutputFrame& operator=(const CMDIOutputFrame&) = delete;
 
@@ -33,7 +35,7 @@ public:
 
     // WM_OUTPUT_CHUNK (lParam COutputChunk*): appends the chunk's m_nCount
     // bytes to the view; returns 0. Other messages: nothing, 0.
-    virtual LRESULT OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     // Whether the window may close: TRUE when no process runs; while one
     // runs the user is asked, Yes ends it (TRUE), No keeps the window (FALSE).
     BOOL CanClose();
