@@ -133,10 +133,12 @@ void CRichEditWidget::UpdateTabSize()
     m_nEffectiveTabSize = m_nTabSize;
     if (!m_pCtrl)
         return;
-    PARAFORMAT pf;
+    PARAFORMAT pf{};
     m_pCtrl->GetParaFormat(pf);
-    if (pf.cTabCount > 0)
-        m_nEffectiveTabSize = CTextColumns::TabSizeFromStop(pf.rgxTabs[0], m_dCellWidth, logicalDpiY());
+    if (pf.cTabCount > 0) {
+        const LONG nFirstStop = pf.rgxTabs[0];
+        m_nEffectiveTabSize = CTextColumns::TabSizeFromStop(nFirstStop, m_dCellWidth, logicalDpiY());
+    }
     m_pCtrl->SetTabColumns(m_nEffectiveTabSize);
 }
 

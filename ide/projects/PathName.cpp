@@ -74,12 +74,12 @@ CString CPathName::Normalize(const char* pszPath)
         }
         parts.push_back(strPart);
     }
+    if (parts.empty())
+        return CString("/");
     CString strOut;
     for (const CString& strPart : parts)
         strOut += "/" + strPart;
-    if (strOut.IsEmpty())
-        strOut = "/";
-    else if (strPath[strPath.GetLength() - 1] == '/')
+    if (strPath[strPath.GetLength() - 1] == '/')
         strOut += '/';
     return strOut;
 }

@@ -12,7 +12,6 @@
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectPages.h"
-#include "RunningProcess.h"
 #include "RmiOptions.h"
 #include "RunClass.h"
 #include "RunMessages.h"
@@ -334,18 +333,15 @@ BOOL CToolCommands::DocumentFolder(const char* pszFolder)
 
 void CToolCommands::OnCompile()
 {
-    if (IsToolRunActive() || !m_host.SaveActiveDocument())
-        return;
-    CString strPath = m_host.GetActiveDocumentPath();
-    if (strPath.IsEmpty())
-        return;
-    ShowOutputPane();
-    ClearOutput();
-    m_host.RemoveErrorMarker();
-    Compile(strPath, 0, FALSE);
+    RunActiveDocument(FALSE);
 }
 
 void CToolCommands::OnJavadoc()
+{
+    RunActiveDocument(TRUE);
+}
+
+void CToolCommands::RunActiveDocument(BOOL bJavadoc)
 {
     if (IsToolRunActive() || !m_host.SaveActiveDocument())
         return;
@@ -355,7 +351,10 @@ void CToolCommands::OnJavadoc()
     ShowOutputPane();
     ClearOutput();
     m_host.RemoveErrorMarker();
-    Document(strPath, 0);
+    if (bJavadoc)
+        Document(strPath, 0);
+    else
+        Compile(strPath, 0, FALSE);
 }
 
 void CToolCommands::OnCompileMainFile()
@@ -397,16 +396,15 @@ void CToolCommands::OnTreeCompile(const char* pszPath)
 
 void CToolCommands::OnRebuildAll()
 {
-    if (!GetOpenProject() || IsToolRunActive())
-        return;
-    ClearOutput();
-    ShowOutputPane();
-    if (!m_host.SaveAllModified())
-        return;
-    ContinueSequence(1, FALSE);
+    StartSequence(FALSE);
 }
 
 void CToolCommands::OnJavadocAll()
+{
+    StartSequence(TRUE);
+}
+
+void CToolCommands::StartSequence(BOOL bJavadoc)
 {
     if (!GetOpenProject() || IsToolRunActive())
         return;
@@ -414,7 +412,7 @@ void CToolCommands::OnJavadocAll()
     ShowOutputPane();
     if (!m_host.SaveAllModified())
         return;
-    ContinueSequence(1, TRUE);
+    ContinueSequence(1, bJavadoc);
 }
 
 void CToolCommands::OnJavadocFolder()
@@ -529,22 +527,22 @@ void CToolCommands::ReportToolRun(WPARAM wParam, BOOL bJavadoc)
 
 void CToolCommands::OnCompileDone(WPARAM wParam, CToolRunState*)
 {
-    ReportToolRun(wParam, FALSE);
-    CToolRunState& record = m_app.m_ToolRun;
-    if (record.m_nContinuation == 0 || wParam != 0)
-        FinishToolRun(FALSE);
-    else
-        GetHandle().PostMessage(WM_COMPILE_NEXT, 0, reinterpret_cast<LPARAM>(&record));
+    OnToolRunDone(wParam, FALSE);
 }
 
 void CToolCommands::OnJavadocDone(WPARAM wParam, CToolRunState*)
 {
-    ReportToolRun(wParam, TRUE);
+    OnToolRunDone(wParam, TRUE);
+}
+
+void CToolCommands::OnToolRunDone(WPARAM wParam, BOOL bJavadoc)
+{
+    ReportToolRun(wParam, bJavadoc);
     CToolRunState& record = m_app.m_ToolRun;
     if (record.m_nContinuation == 0 || wParam != 0)
-        FinishToolRun(TRUE);
+        FinishToolRun(bJavadoc);
     else
-        GetHandle().PostMessage(WM_JAVADOC_NEXT, 0, reinterpret_cast<LPARAM>(&record));
+        GetHandle().PostMessage(bJavadoc ? WM_JAVADOC_NEXT : WM_COMPILE_NEXT, 0, reinterpret_cast<LPARAM>(&record));
 }
 
 BOOL CToolCommands::StoppedBetweenFiles(BOOL bJavadoc)
@@ -563,18 +561,20 @@ BOOL CToolCommands::StoppedBetweenFiles(BOOL bJavadoc)
 
 void CToolCommands::OnCompileNext(CToolRunState*)
 {
-    if (StoppedBetweenFiles(FALSE))
-        return;
-    WriteOutput(SEQUENCE_LINE);
-    ContinueSequence(m_app.m_ToolRun.m_nContinuation, FALSE);
+    OnToolRunNext(FALSE);
 }
 
 void CToolCommands::OnJavadocNext(CToolRunState*)
 {
-    if (StoppedBetweenFiles(TRUE))
+    OnToolRunNext(TRUE);
+}
+
+void CToolCommands::OnToolRunNext(BOOL bJavadoc)
+{
+    if (StoppedBetweenFiles(bJavadoc))
         return;
     WriteOutput(SEQUENCE_LINE);
-    ContinueSequence(m_app.m_ToolRun.m_nContinuation, TRUE);
+    ContinueSequence(m_app.m_ToolRun.m_nContinuation, bJavadoc);
 }
 
 // ---------------------------------------------------------------------------
@@ -600,7 +600,6 @@ LRESULT CToolCommands::OnWindowMessage(UINT nMsg, WPARAM wParam, LPARAM lParam)
         if (const COutputChunk* pChunk = reinterpret_cast<const COutputChunk*>(lParam))
             OnOutputChunk(pChunk->m_pBytes, pChunk->m_nCount);
         return 1;
-        break;
     case WM_CLOSE:
         if (m_fnClose)
             m_fnClose();

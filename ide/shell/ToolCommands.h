@@ -183,6 +183,14 @@ private:
     const char* GetExePath() const;
     BOOL IsToolRunActive() const;
     BOOL IsProgramRunActive() const;
+    // Compile or JavaDoc of the active source document, saved first.
+    void RunActiveDocument(BOOL bJavadoc);
+    // Rebuild All / JavaDoc All from the first file of the list.
+    void StartSequence(BOOL bJavadoc);
+    // A completion message: the report, then the end of the run or the next file.
+    void OnToolRunDone(WPARAM wParam, BOOL bJavadoc);
+    // A continuation message: the next file of the sequence, unless it was stopped.
+    void OnToolRunNext(BOOL bJavadoc);
     // The walk of Rebuild All / JavaDoc All from position nPosition (1-based; 0: none).
     void ContinueSequence(int nPosition, BOOL bJavadoc);
     // A stop asked for between two files of a sequence ends it; TRUE then.
