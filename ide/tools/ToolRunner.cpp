@@ -35,7 +35,9 @@ int CreateRedirectFile(UINT nCompletionMsg, CString& strPath)
         return fd;
     }
     strPath = nCompletionMsg == WM_JAVADOC_DONE ? "/tmp/java.doc" : "/tmp/java.out";
-    fd = ::open(strPath, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // The fixed name sits in a folder everyone writes to: a link planted
+    // there must not make the tool's output overwrite the file it points to.
+    fd = ::open(strPath, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         strPath.Empty();
     return fd;

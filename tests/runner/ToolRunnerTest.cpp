@@ -176,3 +176,26 @@ TEST_F(ToolRunnerTest, CompilerErrorsEndUpInTheRedirectText)
 }
 
 } // namespace
+
+TEST_F(ToolRunnerTest, TheFixedRedirectFileIsNeverReachedThroughALink)
+{
+    // Only when the fixed name is free on this machine: the test plants the link itself.
+    struct stat st;
+    if (lstat("/tmp/java.out", &st) == 0)
+        GTEST_SKIP() << "/tmp/java.out exists";
+    const CString strVictim = m_folder.Write("victim.txt", "keep me");
+    ASSERT_EQ(symlink(strVictim.c_str(), "/tmp/java.out"), 0);
+    const char* pszOld = getenv("TMPDIR");
+    const std::string strOld = pszOld ? pszOld : "";
+    setenv("TMPDIR", "/nonexistent/mosk-tmp", 1);
+    const BOOL bStarted = m_runner.Start("/bin/echo overwritten", nullptr, "", 0, WM_COMPILE_DONE,
+                                         m_frame.GetHandle(), &m_output);
+    if (pszOld)
+        setenv("TMPDIR", strOld.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    unlink("/tmp/java.out");
+    EXPECT_FALSE(bStarted);
+    EXPECT_EQ(m_output.m_strText, "Error creating redirect file. Cannot compile.");
+    EXPECT_EQ(ReadWholeFile(strVictim), "keep me");
+}
