@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <glob.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,63 @@ int FirstContentIndex(const CString& strText)
 {
     size_t nFirst = strText.str().find_first_not_of("\r\n");
     return nFirst == std::string::npos ? -1 : static_cast<int>(nFirst);
+}
+
+// The archive and RMI dialogs' fields and the settings that keep them
+// between runs of the dialogs.
+template <class TOptions>
+using CSwitchLink = std::pair<BOOL CEditorSettings::*, BOOL TOptions::*>;
+template <class TOptions>
+using CTextLink = std::pair<CString CEditorSettings::*, CString TOptions::*>;
+
+const CSwitchLink<CJarOptions> JAR_SWITCHES[] = {
+    {&CEditorSettings::m_bJarIncludeManifest, &CJarOptions::m_bIncludeManifest},
+    {&CEditorSettings::m_bJarNoCompression, &CJarOptions::m_bNoCompression},
+    {&CEditorSettings::m_bJarNoManifestEntries, &CJarOptions::m_bNoManifestEntries},
+    {&CEditorSettings::m_bJarSpecifyArchive, &CJarOptions::m_bSpecifyArchive},
+    {&CEditorSettings::m_bJarVerbose, &CJarOptions::m_bVerbose},
+    {&CEditorSettings::m_bJarCustom, &CJarOptions::m_bCustom},
+};
+const CTextLink<CJarOptions> JAR_TEXTS[] = {
+    {&CEditorSettings::m_strJarManifestFile, &CJarOptions::m_strManifestFile},
+    {&CEditorSettings::m_strJarOutputFile, &CJarOptions::m_strOutputFile},
+    {&CEditorSettings::m_strJarCustomOptions, &CJarOptions::m_strCustomOptions},
+};
+const CSwitchLink<CRmiOptions> RMI_SWITCHES[] = {
+    {&CEditorSettings::m_bRmicClassPath, &CRmiOptions::m_bClassPath},
+    {&CEditorSettings::m_bRmicCustom, &CRmiOptions::m_bCustom},
+    {&CEditorSettings::m_bRmicDebug, &CRmiOptions::m_bDebug},
+    {&CEditorSettings::m_bRmicDebugTables, &CRmiOptions::m_bDebugTables},
+    {&CEditorSettings::m_bRmicDepend, &CRmiOptions::m_bDepend},
+    {&CEditorSettings::m_bRmicOutputDir, &CRmiOptions::m_bOutputDir},
+    {&CEditorSettings::m_bRmicKeepGenerated, &CRmiOptions::m_bKeepGenerated},
+    {&CEditorSettings::m_bRmicNoWarn, &CRmiOptions::m_bNoWarnings},
+    {&CEditorSettings::m_bRmicNoWrite, &CRmiOptions::m_bNoWrite},
+    {&CEditorSettings::m_bRmicOptimize, &CRmiOptions::m_bOptimize},
+    {&CEditorSettings::m_bRmicShow, &CRmiOptions::m_bShow},
+    {&CEditorSettings::m_bRmicSkelDir, &CRmiOptions::m_bSkeletonDir},
+    {&CEditorSettings::m_bRmicStubDir, &CRmiOptions::m_bStubDir},
+    {&CEditorSettings::m_bRmicVerbose, &CRmiOptions::m_bVerbose},
+};
+const CTextLink<CRmiOptions> RMI_TEXTS[] = {
+    {&CEditorSettings::m_strRmicCustomOptions, &CRmiOptions::m_strCustomOptions},
+    {&CEditorSettings::m_strRmicOutputDirPath, &CRmiOptions::m_strOutputDir},
+    {&CEditorSettings::m_strRmicSkelDirPath, &CRmiOptions::m_strSkeletonDir},
+    {&CEditorSettings::m_strRmicStubDirPath, &CRmiOptions::m_strStubDir},
+};
+
+template <class TOptions, class TLinks>
+void LoadLinks(const CEditorSettings& settings, TOptions& options, const TLinks& links)
+{
+    for (const auto& link : links)
+        options.*link.second = settings.*link.first;
+}
+
+template <class TOptions, class TLinks>
+void SaveLinks(CEditorSettings& settings, const TOptions& options, const TLinks& links)
+{
+    for (const auto& link : links)
+        settings.*link.first = options.*link.second;
 }
 
 }  // namespace
@@ -771,17 +829,9 @@ void CToolCommands::OnAddManifestFile()
 
 void CToolCommands::GetJarSettings(CJarOptions& options) const
 {
-    const CEditorSettings& settings = m_app.m_EditorSettings;
     options = CJarOptions();
-    options.m_bIncludeManifest = settings.m_bJarIncludeManifest;
-    options.m_strManifestFile = settings.m_strJarManifestFile;
-    options.m_strOutputFile = settings.m_strJarOutputFile;
-    options.m_bNoCompression = settings.m_bJarNoCompression;
-    options.m_bNoManifestEntries = settings.m_bJarNoManifestEntries;
-    options.m_bSpecifyArchive = settings.m_bJarSpecifyArchive;
-    options.m_bVerbose = settings.m_bJarVerbose;
-    options.m_strCustomOptions = settings.m_strJarCustomOptions;
-    options.m_bCustom = settings.m_bJarCustom;
+    LoadLinks(m_app.m_EditorSettings, options, JAR_SWITCHES);
+    LoadLinks(m_app.m_EditorSettings, options, JAR_TEXTS);
 }
 
 void CToolCommands::GetBeanPreset(CJarOptions& options) const
@@ -793,40 +843,15 @@ void CToolCommands::GetBeanPreset(CJarOptions& options) const
 
 void CToolCommands::GetRmiSettings(CRmiOptions& options) const
 {
-    const CEditorSettings& settings = m_app.m_EditorSettings;
     options = CRmiOptions();
-    options.m_bClassPath = settings.m_bRmicClassPath;
-    options.m_bCustom = settings.m_bRmicCustom;
-    options.m_bDebug = settings.m_bRmicDebug;
-    options.m_bDebugTables = settings.m_bRmicDebugTables;
-    options.m_bDepend = settings.m_bRmicDepend;
-    options.m_bOutputDir = settings.m_bRmicOutputDir;
-    options.m_bKeepGenerated = settings.m_bRmicKeepGenerated;
-    options.m_bNoWarnings = settings.m_bRmicNoWarn;
-    options.m_bNoWrite = settings.m_bRmicNoWrite;
-    options.m_bOptimize = settings.m_bRmicOptimize;
-    options.m_bShow = settings.m_bRmicShow;
-    options.m_bSkeletonDir = settings.m_bRmicSkelDir;
-    options.m_bStubDir = settings.m_bRmicStubDir;
-    options.m_bVerbose = settings.m_bRmicVerbose;
-    options.m_strCustomOptions = settings.m_strRmicCustomOptions;
-    options.m_strOutputDir = settings.m_strRmicOutputDirPath;
-    options.m_strSkeletonDir = settings.m_strRmicSkelDirPath;
-    options.m_strStubDir = settings.m_strRmicStubDirPath;
+    LoadLinks(m_app.m_EditorSettings, options, RMI_SWITCHES);
+    LoadLinks(m_app.m_EditorSettings, options, RMI_TEXTS);
 }
 
 BOOL CToolCommands::OnJarOK(const CJarOptions& options)
 {
-    CEditorSettings& settings = m_app.m_EditorSettings;
-    settings.m_bJarIncludeManifest = options.m_bIncludeManifest;
-    settings.m_strJarManifestFile = options.m_strManifestFile;
-    settings.m_strJarOutputFile = options.m_strOutputFile;
-    settings.m_bJarNoCompression = options.m_bNoCompression;
-    settings.m_bJarNoManifestEntries = options.m_bNoManifestEntries;
-    settings.m_bJarSpecifyArchive = options.m_bSpecifyArchive;
-    settings.m_bJarVerbose = options.m_bVerbose;
-    settings.m_strJarCustomOptions = options.m_strCustomOptions;
-    settings.m_bJarCustom = options.m_bCustom;
+    SaveLinks(m_app.m_EditorSettings, options, JAR_SWITCHES);
+    SaveLinks(m_app.m_EditorSettings, options, JAR_TEXTS);
     if (IsProgramRunActive()) {
         AfxMessageBox(OUTPUT_BUSY);
         return FALSE;
@@ -842,25 +867,8 @@ BOOL CToolCommands::OnJarOK(const CJarOptions& options)
 
 BOOL CToolCommands::OnRmiOK(const CRmiOptions& options)
 {
-    CEditorSettings& settings = m_app.m_EditorSettings;
-    settings.m_bRmicClassPath = options.m_bClassPath;
-    settings.m_bRmicCustom = options.m_bCustom;
-    settings.m_bRmicDebug = options.m_bDebug;
-    settings.m_bRmicDebugTables = options.m_bDebugTables;
-    settings.m_bRmicDepend = options.m_bDepend;
-    settings.m_bRmicOutputDir = options.m_bOutputDir;
-    settings.m_bRmicKeepGenerated = options.m_bKeepGenerated;
-    settings.m_bRmicNoWarn = options.m_bNoWarnings;
-    settings.m_bRmicNoWrite = options.m_bNoWrite;
-    settings.m_bRmicOptimize = options.m_bOptimize;
-    settings.m_bRmicShow = options.m_bShow;
-    settings.m_bRmicSkelDir = options.m_bSkeletonDir;
-    settings.m_bRmicStubDir = options.m_bStubDir;
-    settings.m_bRmicVerbose = options.m_bVerbose;
-    settings.m_strRmicCustomOptions = options.m_strCustomOptions;
-    settings.m_strRmicOutputDirPath = options.m_strOutputDir;
-    settings.m_strRmicSkelDirPath = options.m_strSkeletonDir;
-    settings.m_strRmicStubDirPath = options.m_strStubDir;
+    SaveLinks(m_app.m_EditorSettings, options, RMI_SWITCHES);
+    SaveLinks(m_app.m_EditorSettings, options, RMI_TEXTS);
     if (IsProgramRunActive()) {
         AfxMessageBox(OUTPUT_BUSY);
         return FALSE;
