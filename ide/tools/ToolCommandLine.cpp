@@ -6,6 +6,8 @@
 #include "RmiOptions.h"
 #include "ToolOptions.h"
 
+#include <utility>
+
 namespace {
 
 // A switch of the combined options: on when the project's or the global one is.
@@ -13,6 +15,48 @@ BOOL Either(const CToolOptions& project, const CToolOptions& global, BOOL CToolO
 {
     return project.*pSwitch || global.*pSwitch;
 }
+
+// A plain switch and the text it adds to a command line when it is on.
+struct CSwitchText {
+    BOOL CToolOptions::*pSwitch;
+    const char* pszText;
+};
+
+// Appends the text of every switch of the table that is on (project or
+// global), in table order.
+template <size_t N>
+void AppendSwitches(CString& strLine, const CToolOptions& project, const CToolOptions& global,
+                    const CSwitchText (&switches)[N])
+{
+    for (const CSwitchText& item : switches)
+        if (Either(project, global, item.pSwitch))
+            strLine += item.pszText;
+}
+
+const CSwitchText COMPILER_SWITCHES[] = {
+    {&CToolOptions::m_bCompDebug, " -g"},
+    {&CToolOptions::m_bCompNoWarnings, " -nowarn"},
+    {&CToolOptions::m_bCompOptimize, " -O"},
+    {&CToolOptions::m_bCompVerbose, " -verbose"},
+    {&CToolOptions::m_bCompDeprecation, " -deprecation"},
+};
+
+const CSwitchText JAVADOC_SWITCHES[] = {
+    {&CToolOptions::m_bDocVersion, " -version "},
+    {&CToolOptions::m_bDocNoDeprecated, " -nodeprecated "},
+    {&CToolOptions::m_bDocAuthor, " -author "},
+    {&CToolOptions::m_bDocNoIndex, " -noindex "},
+    {&CToolOptions::m_bDocNoTree, " -notree "},
+};
+
+// The interpreter switches between " -ss" and " -D".
+const CSwitchText INTERPRETER_CHECK_SWITCHES[] = {
+    {&CToolOptions::m_bInterpVerbose, " -verbose"},
+    {&CToolOptions::m_bInterpVerify, " -verify"},
+    {&CToolOptions::m_bInterpNoVerify, " -noverify"},
+    {&CToolOptions::m_bInterpVerifyRemote, " -verifyremote"},
+    {&CToolOptions::m_bInterpVerboseGc, " -verbosegc"},
+};
 
 // A valued switch of the combined options: the project's value when its
 // switch is on, else the global value when the global switch is on. FALSE
@@ -125,16 +169,7 @@ CString CToolCommandLine::Compiler(const CToolOptions* pProject, const CToolOpti
         AppendSeparateValue(strLine, "-classpath ", strValue);
     if (Valued(project, global, &CToolOptions::m_bCompOutputDir, &CToolOptions::m_strCompOutputDir, strValue))
         AppendSeparateValue(strLine, " -d ", TrimOutputDir(strValue));
-    if (Either(project, global, &CToolOptions::m_bCompDebug))
-        strLine += " -g";
-    if (Either(project, global, &CToolOptions::m_bCompNoWarnings))
-        strLine += " -nowarn";
-    if (Either(project, global, &CToolOptions::m_bCompOptimize))
-        strLine += " -O";
-    if (Either(project, global, &CToolOptions::m_bCompVerbose))
-        strLine += " -verbose";
-    if (Either(project, global, &CToolOptions::m_bCompDeprecation))
-        strLine += " -deprecation";
+    AppendSwitches(strLine, project, global, COMPILER_SWITCHES);
     if (ExtraText(project, &CToolOptions::m_bCompExtraOptions, &CToolOptions::m_strCompExtraOptions, strExtra) ||
         ExtraText(global, &CToolOptions::m_bCompExtraOptions, &CToolOptions::m_strCompExtraOptions, strExtra))
         strLine += " " + strExtra + " ";
@@ -155,16 +190,7 @@ CString CToolCommandLine::Javadoc(const CToolOptions* pProject, const CToolOptio
     // The document type is the project's own (1 HTML adds nothing).
     if (project.m_nDocType == 2)
         strLine += " -doctype MIF ";
-    if (Either(project, global, &CToolOptions::m_bDocVersion))
-        strLine += " -version ";
-    if (Either(project, global, &CToolOptions::m_bDocNoDeprecated))
-        strLine += " -nodeprecated ";
-    if (Either(project, global, &CToolOptions::m_bDocAuthor))
-        strLine += " -author ";
-    if (Either(project, global, &CToolOptions::m_bDocNoIndex))
-        strLine += " -noindex ";
-    if (Either(project, global, &CToolOptions::m_bDocNoTree))
-        strLine += " -notree ";
+    AppendSwitches(strLine, project, global, JAVADOC_SWITCHES);
     // A project keeps no switch for its extra options: its text counts when
     // present. The global text needs the global switch.
     if (pProject && !pProject->m_strDocExtraOptions.IsEmpty())
@@ -195,16 +221,7 @@ CString CToolCommandLine::Interpreter(const CToolOptions* pProject, const CToolO
         strLine += " -noasyncgc";
     AppendAttached(strLine, project, global, &CToolOptions::m_bInterpOss, &CToolOptions::m_strInterpOss, " -oss");
     AppendAttached(strLine, project, global, &CToolOptions::m_bInterpSs, &CToolOptions::m_strInterpSs, " -ss");
-    if (Either(project, global, &CToolOptions::m_bInterpVerbose))
-        strLine += " -verbose";
-    if (Either(project, global, &CToolOptions::m_bInterpVerify))
-        strLine += " -verify";
-    if (Either(project, global, &CToolOptions::m_bInterpNoVerify))
-        strLine += " -noverify";
-    if (Either(project, global, &CToolOptions::m_bInterpVerifyRemote))
-        strLine += " -verifyremote";
-    if (Either(project, global, &CToolOptions::m_bInterpVerboseGc))
-        strLine += " -verbosegc";
+    AppendSwitches(strLine, project, global, INTERPRETER_CHECK_SWITCHES);
     AppendAttached(strLine, project, global, &CToolOptions::m_bInterpD, &CToolOptions::m_strInterpD, " -D");
     strLine += " " + InterpreterExtra(global) + " ";
     strLine += strClass + " ";
@@ -238,19 +255,16 @@ CString CToolCommandLine::AppletViewer(const CToolOptions* pProject, const CTool
 CString CToolCommandLine::Jar(const CJarOptions& options, const char* pszExePath)
 {
     CString strLine = JdkPrefix(pszExePath) + "jar ";
+    // The one-letter switches, in the order the archive tool is given them.
+    static const std::pair<BOOL CJarOptions::*, char> s_letters[] = {
+        {&CJarOptions::m_bCreate, 'c'},           {&CJarOptions::m_bVerbose, 'v'},
+        {&CJarOptions::m_bSpecifyArchive, 'f'},   {&CJarOptions::m_bIncludeManifest, 'm'},
+        {&CJarOptions::m_bNoManifestEntries, 'M'}, {&CJarOptions::m_bNoCompression, '0'},
+    };
     CString strLetters;
-    if (options.m_bCreate)
-        strLetters += 'c';
-    if (options.m_bVerbose)
-        strLetters += 'v';
-    if (options.m_bSpecifyArchive)
-        strLetters += 'f';
-    if (options.m_bIncludeManifest)
-        strLetters += 'm';
-    if (options.m_bNoManifestEntries)
-        strLetters += 'M';
-    if (options.m_bNoCompression)
-        strLetters += '0';
+    for (const auto& letter : s_letters)
+        if (options.*letter.first)
+            strLetters += letter.second;
     if (!strLetters.IsEmpty())
         strLine += "-" + strLetters;
     strLine += " ";
