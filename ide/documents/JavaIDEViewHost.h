@@ -1,0 +1,69 @@
+// CJavaIDEViewHost: what a source document and its view ask of the rest of
+// the program: the status bar, the other document windows, the output
+// window, the tool runs, the open project, the user commands, the debugger
+// and the browsers. The main window supplies the implementation; every
+// operation has a harmless default so that documents run headless in tests.
+#pragma once
+
+#include "String.h"
+#include "WinTypes.h"
+
+class CJavaIDEView;
+class CProjectDoc;
+
+// Settings a view applies when it is created and when the options change.
+struct CViewSettings {
+    LOGFONT m_lfEditor{};        // the editor font
+    int m_nTabSize = 8;          // "Tabsize": four times the tab width in characters
+    BOOL m_bParseOnSave = TRUE;  // "ParseOnSave"
+};
+
+class CJavaIDEViewHost {
+public:
+    virtual ~CJavaIDEViewHost() = default;
+
+    // The editor settings in force now.
+    virtual CViewSettings GetViewSettings() { return CViewSettings(); }
+
+    // Status bar: the caret's 1-based line and column in the active view.
+    virtual void SetCursorPos(long nLine, int nColumn) {}
+    // Status bar INS / OVR; every other open view is switched to the same mode.
+    virtual void SetInsertMode(CJavaIDEView* pFrom, BOOL bInsert) {}
+    // Ctrl+Tab: the next document window becomes active.
+    virtual void ActivateNextDocument() {}
+    // Escape: the docked output panes are hidden.
+    virtual void HideOutputPanes() {}
+    // The path was opened or saved under a new name: it heads the recent-file list.
+    virtual void AddToRecentFileList(const char* pszPath) {}
+
+    // The output window.
+    virtual void ClearOutput() {}
+    virtual void WriteOutput(const char* pszText) {}
+
+    // TRUE while a tool run owns the output window or a build runs.
+    virtual BOOL IsToolBusy() { return FALSE; }
+    // Starts the compile / documentation run for pszPath; FALSE when nothing started.
+    virtual BOOL StartCompile(const char* pszPath) { return FALSE; }
+    virtual BOOL StartJavadoc(const char* pszPath) { return FALSE; }
+
+    // The project list document with the open project; null when there is none.
+    virtual CProjectDoc* GetProjectDoc() { return nullptr; }
+    // The project tree shows the project again (a file was added, classes changed).
+    virtual void RefreshProjectTree() {}
+
+    // TRUE when the user commands hold one named "checkout" (any case).
+    virtual BOOL HasCheckoutCommand() { return FALSE; }
+    // Runs the "checkout" user command with pszPath as its argument.
+    virtual void RunCheckoutCommand(const char* pszPath) {}
+
+    // TRUE while the debugger runs.
+    virtual BOOL IsDebuggerActive() { return FALSE; }
+    // The breakpoints of the project changed: the debugger window shows them again.
+    virtual void BreakpointsChanged() {}
+    // TRUE while a drag that started in one of the browser views is under way.
+    virtual BOOL IsBrowserDragSource() { return FALSE; }
+    // Context menu "look up": the package view looks pszWord up as a class, then an interface.
+    virtual void LookUpWord(const char* pszWord) {}
+    // Context menu "find": the find dialog opens with pszWord.
+    virtual void FindWord(const char* pszWord) {}
+};
