@@ -122,11 +122,14 @@ BOOL CTinctoView::PreProcessMsg(UINT nMessage, WPARAM wParam, LPARAM lParam)
         AddUndo(nMessage, wParam, lParam, 0, FALSE);
         m_Block.Reset();
         m_Patterns.PreProcessCut(this, m_Block, m_bParseLine);
+        // The hooks count lines from 1, as for Enter, Backspace and Delete:
+        // the lines between the first and the last go, the last one and
+        // those below move up onto the first.
         int nLastLine = m_pEditCtrl->LineFromChar(nEnd);
         if (nLastLine > nFirstLine) {
             if (nLastLine - nFirstLine > 1)
-                DeleteBookmarks(nFirstLine + 1, nLastLine - 1);
-            UpdateBookmarkPos(nLastLine, -(nLastLine - nFirstLine), 0);
+                DeleteBookmarks(nFirstLine + 2, nLastLine);
+            UpdateBookmarkPos(nLastLine + 1, -(nLastLine - nFirstLine), 0);
         }
         GetEditBuffer(nStart, nEnd);
         return FALSE;

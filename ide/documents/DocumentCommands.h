@@ -29,6 +29,7 @@ enum : UINT {
     ID_VIEW_LOOKUP_WORD = 33103,    // context menu: look the word up in the package view
     ID_VIEW_FIND_WORD = 33104,      // context menu: find the word
     ID_VIEW_BLOCK_COMMENT = 118,    // comment out / in the selected lines
+    ID_BUILD_RUN = 32873,           // "Run (F4)": the main window's command, offered on the context menu
     ID_CLASS_POPUP_FIRST = 50001,   // the class popup's items
     ID_CLASS_POPUP_LAST = 51000,
 };

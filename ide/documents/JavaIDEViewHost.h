@@ -8,8 +8,10 @@
 #include "String.h"
 #include "WinTypes.h"
 
+class CDragToken;
 class CJavaIDEView;
 class CProjectDoc;
+class CVarContainer;
 
 // Settings a view applies when it is created and when the options change.
 struct CViewSettings {
@@ -64,6 +66,22 @@ public:
     virtual BOOL IsBrowserDragSource() { return FALSE; }
     // Context menu "look up": the package view looks pszWord up as a class, then an interface.
     virtual void LookUpWord(const char* pszWord) {}
-    // Context menu "find": the find dialog opens with pszWord.
+    // Context menu "find": the find dialog opens with pszWord (used when the
+    // view's own window has no find dialog).
     virtual void FindWord(const char* pszWord) {}
+
+    // A token dragged from a browser was dropped at 1-based nLine of pView;
+    // pClass is the class or interface of the view's text at that line (null
+    // when none; it lives only during the call). The class wizard inserts its code; FALSE when nothing was
+    // inserted.
+    virtual BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine)
+    {
+        return FALSE;
+    }
+
+    // A command of the main window that a source window offers too (Run on
+    // the context menu); the main window carries it out.
+    virtual void ExecuteMainCommand(UINT nId) {}
+    // TRUE when that command is enabled now.
+    virtual BOOL IsMainCommandEnabled(UINT nId) { return FALSE; }
 };

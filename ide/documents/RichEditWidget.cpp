@@ -8,6 +8,7 @@
 #include "VirtualKey.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -248,6 +249,8 @@ bool CRichEditWidget::IsRedrawOn() const
 void CRichEditWidget::UpdateAll()
 {
     viewport()->update();
+    if (m_pMargin)
+        m_pMargin->update();
     RememberPainted();
 }
 
@@ -395,9 +398,55 @@ void CRichEditWidget::scrollContentsBy(int, int)
     UpdateAll();
 }
 
+void CRichEditWidget::SetMarginWidget(QWidget* pMargin, int nWidth)
+{
+    if (m_pMargin != pMargin)
+        delete m_pMargin;
+    m_pMargin = pMargin;
+    m_nMarginWidth = pMargin ? std::max(0, nWidth) : 0;
+    setViewportMargins(m_nMarginWidth, 0, 0, 0);
+    if (m_pMargin) {
+        m_pMargin->setParent(this);
+        QRect view = viewport()->geometry();
+        m_pMargin->setGeometry(view.left() - m_nMarginWidth, view.top(), m_nMarginWidth, view.height());
+        m_pMargin->show();
+    }
+}
+
+int CRichEditWidget::GetFirstShownLine() const
+{
+    return m_pCtrl ? m_pCtrl->GetFirstVisibleLine() : 0;
+}
+
+int CRichEditWidget::GetLastShownLine() const
+{
+    if (!m_pCtrl)
+        return 0;
+    int nLast = GetFirstShownLine() + (viewport()->height() - TOP_MARGIN) / m_nLineHeight;
+    return std::min(nLast, m_pCtrl->GetLineCount() - 1);
+}
+
+void CRichEditWidget::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    if (!m_pCtrl) {
+        QAbstractScrollArea::contextMenuEvent(pEvent);
+        return;
+    }
+    // From the keyboard the menu belongs to the caret; from the mouse to the point.
+    LONG nPos = pEvent->reason() == QContextMenuEvent::Mouse
+                    ? CharFromPoint(viewport()->mapFromGlobal(pEvent->globalPos()))
+                    : m_pCtrl->GetCaret();
+    emit ContextMenuRequested(pEvent->globalPos(), nPos);
+    pEvent->accept();
+}
+
 void CRichEditWidget::resizeEvent(QResizeEvent* pEvent)
 {
     QAbstractScrollArea::resizeEvent(pEvent);
+    if (m_pMargin) {
+        QRect view = viewport()->geometry();
+        m_pMargin->setGeometry(view.left() - m_nMarginWidth, view.top(), m_nMarginWidth, view.height());
+    }
     if (m_pCtrl)
         m_pCtrl->SetPageLines(std::max(1, GetVisibleLineCount() - 1));
     UpdateScrollBars();

@@ -64,6 +64,16 @@ public:
     // Number of whole lines the viewport shows (at least 1).
     int GetVisibleLineCount() const;
 
+    // A strip of nWidth pixels left of the text (glyphs of the lines; owned
+    // by the widget from now on) that is repainted whenever lines move.
+    void SetMarginWidget(QWidget* pMargin, int nWidth);
+    QWidget* GetMarginWidget() const { return m_pMargin; }
+    // Viewport (and margin) y of the top of line nLine (0-based), and the
+    // first and last lines shown.
+    int LineTop(int nLine) const { return LineRect(nLine).top(); }
+    int GetFirstShownLine() const;
+    int GetLastShownLine() const;
+
     // Colour of a COLORREF (0x00BBGGRR).
     static QColor ToColor(COLORREF cr);
 
@@ -74,8 +84,13 @@ public:
     void OnDisplayChanged() override;
     void OnScrollCaret() override;
 
+signals:
+    // The context menu was asked for at a global point, over character nPos.
+    void ContextMenuRequested(const QPoint& globalPos, LONG nPos);
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void scrollContentsBy(int nDx, int nDy) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
@@ -128,6 +143,8 @@ private:
     CRichEditCtrl* m_pCtrl = nullptr;
     IMessageTarget* m_pTarget = nullptr;
     QFont m_font;
+    QWidget* m_pMargin = nullptr;
+    int m_nMarginWidth = 0;
     QFont m_styledFonts[8];       // index: bold 1, italic 2, underline 4
     double m_dCellWidth = 8;
     int m_nLineHeight = 16;

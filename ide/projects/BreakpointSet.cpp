@@ -2,6 +2,8 @@
 
 #include "Archive.h"
 
+#include <algorithm>
+
 BOOL CBreakpointSet::Add(const char* pszClass, WORD nLine)
 {
     for (const CBreakpoint& entry : m_entries)
@@ -55,4 +57,27 @@ void CBreakpointSet::DumpTo(CString& strOut, int nIndent) const
         str.Format("%s:%u\n", entry.m_strClass.c_str(), static_cast<unsigned>(entry.m_nLine));
         strOut += CString(' ', nIndent) + str;
     }
+}
+
+BOOL CBreakpointSet::MoveLines(int nFrom, int nDelta)
+{
+    if (nDelta == 0)
+        return FALSE;
+    BOOL bChanged = FALSE;
+    for (CBreakpoint& entry : m_entries) {
+        if (entry.m_nLine < nFrom)
+            continue;
+        entry.m_nLine = static_cast<WORD>(std::clamp(entry.m_nLine + nDelta, 1, 65535));
+        bChanged = TRUE;
+    }
+    // Lines that met keep their first entry.
+    std::vector<CBreakpoint> kept;
+    for (const CBreakpoint& entry : m_entries) {
+        bool bTaken = std::any_of(kept.begin(), kept.end(),
+                                  [&](const CBreakpoint& k) { return k.m_nLine == entry.m_nLine; });
+        if (!bTaken)
+            kept.push_back(entry);
+    }
+    m_entries.swap(kept);
+    return bChanged;
 }

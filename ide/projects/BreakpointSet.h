@@ -24,6 +24,10 @@ public:
     BOOL Remove(WORD nLine, CString& strClass);
     // TRUE when an entry is at nLine.
     BOOL Has(WORD nLine) const;
+    // Entries at or after nFrom move by nDelta lines (kept within 1..65535);
+    // an entry that lands on a line already holding one is dropped. TRUE
+    // when anything changed.
+    BOOL MoveLines(int nFrom, int nDelta);
     int GetCount() const { return static_cast<int>(m_entries.size()); }
     const std::vector<CBreakpoint>& GetEntries() const { return m_entries; }
     const CString& GetKey() const { return m_strKey; }

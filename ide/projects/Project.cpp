@@ -970,6 +970,15 @@ void CProject::RemoveAllBreakpoints(const char* pszPath)
         m_bModified = TRUE;
 }
 
+BOOL CProject::MoveBreakpoints(const char* pszPath, int nFrom, int nDelta)
+{
+    auto it = m_breakpoints.find(CPathName::BaseNameOf(pszPath));
+    if (it == m_breakpoints.end() || !it->second->MoveLines(nFrom, nDelta))
+        return FALSE;
+    m_bModified = TRUE;
+    return TRUE;
+}
+
 void CProject::ClearBreakpoints()
 {
     m_breakpoints.clear();

@@ -132,6 +132,9 @@ public:
     BOOL RemoveBreakpoint(const char* pszPath, WORD nLine);
     BOOL HasBreakpoint(const char* pszPath, WORD nLine) const;
     void RemoveAllBreakpoints(const char* pszPath);
+    // The breakpoints of pszPath at or after line nFrom move by nDelta lines
+    // (the editor inserted or removed lines); TRUE and modified when any moved.
+    BOOL MoveBreakpoints(const char* pszPath, int nFrom, int nDelta);
     void ClearBreakpoints();
     // The set of a file base name; null if none.
     const CBreakpointSet* GetBreakpointSet(const char* pszKey) const;

@@ -1,7 +1,7 @@
 #include "MainFrame.h"
 
-#include "SourceDocument.h"
-#include "SourceFrame.h"
+#include "ChildFrame.h"
+#include "JavaIDEView.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include <memory>
 
 CMainFrame::CMainFrame(QWidget* pParent)
     : QMainWindow(pParent), m_pMdiArea(new QMdiArea)
@@ -40,9 +39,9 @@ void CMainFrame::CreateMenus()
     pWindow->addAction(tr("&Tile"), m_pMdiArea, &QMdiArea::tileSubWindows);
 }
 
-CSourceFrame* CMainFrame::GetActiveSourceFrame() const
+CChildFrame* CMainFrame::GetActiveSourceFrame() const
 {
-    return qobject_cast<CSourceFrame*>(m_pMdiArea->activeSubWindow());
+    return qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
 }
 
 bool CMainFrame::OpenFile(const QString& strPath)
@@ -50,17 +49,16 @@ bool CMainFrame::OpenFile(const QString& strPath)
     QFileInfo info(strPath);
     QString strAbsolute = info.absoluteFilePath();
     for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList()) {
-        auto* pFrame = qobject_cast<CSourceFrame*>(pWindow);
+        auto* pFrame = qobject_cast<CChildFrame*>(pWindow);
         if (pFrame && QFileInfo(pFrame->windowFilePath()) == info) {
             m_pMdiArea->setActiveSubWindow(pFrame);
             return true;
         }
     }
-    auto pDocument = std::make_unique<CSourceDocument>();
-    if (!pDocument->Open(strAbsolute.toUtf8().constData()))
+    CChildFrame* pFrame = CChildFrame::OpenFile(strAbsolute.toUtf8().constData(), nullptr);
+    if (!pFrame)
         return false;
-    bool bReadOnly = pDocument->IsReadOnly();
-    auto* pFrame = new CSourceFrame(std::move(pDocument));
+    bool bReadOnly = pFrame->GetView()->GetReadOnly();
     m_pMdiArea->addSubWindow(pFrame);
     pFrame->show();
     pFrame->widget()->setFocus();
@@ -68,11 +66,9 @@ bool CMainFrame::OpenFile(const QString& strPath)
     return true;
 }
 
-CSourceFrame* CMainFrame::NewFile()
+CChildFrame* CMainFrame::NewFile()
 {
-    auto pDocument = std::make_unique<CSourceDocument>();
-    pDocument->NewUntitled();
-    auto* pFrame = new CSourceFrame(std::move(pDocument));
+    CChildFrame* pFrame = CChildFrame::NewFile(nullptr);
     m_pMdiArea->addSubWindow(pFrame);
     pFrame->show();
     pFrame->widget()->setFocus();
@@ -90,13 +86,13 @@ void CMainFrame::OnFileOpen()
 
 void CMainFrame::OnFileSave()
 {
-    if (CSourceFrame* pFrame = GetActiveSourceFrame())
+    if (CChildFrame* pFrame = GetActiveSourceFrame())
         pFrame->Save();
 }
 
 void CMainFrame::OnFileSaveAs()
 {
-    if (CSourceFrame* pFrame = GetActiveSourceFrame())
+    if (CChildFrame* pFrame = GetActiveSourceFrame())
         pFrame->SaveAs();
 }
 

@@ -5,7 +5,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
-class CSourceFrame;
+class CChildFrame;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -16,10 +16,10 @@ public:
     // already showing it; false after telling the user why it cannot.
     bool OpenFile(const QString& strPath);
     // Opens an empty untitled document in a new document window.
-    CSourceFrame* NewFile();
+    CChildFrame* NewFile();
     QMdiArea* GetMdiArea() const { return m_pMdiArea; }
     // The document window in front, null when there is none.
-    CSourceFrame* GetActiveSourceFrame() const;
+    CChildFrame* GetActiveSourceFrame() const;
 
 protected:
     // Closes every document window first; one that refuses keeps the program open.

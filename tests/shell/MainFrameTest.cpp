@@ -7,8 +7,8 @@
 #include "RichEditCtrl.h"
 #include "RichEditWidget.h"
 #include "ScriptedUserInterface.h"
-#include "SourceDocument.h"
-#include "SourceFrame.h"
+#include "ChildFrame.h"
+#include "JavaIDEView.h"
 #include "TempFolder.h"
 
 #include <QApplication>
@@ -38,12 +38,12 @@ TEST_F(MainFrameTest, OpensAFileIntoADocumentWindowOnce)
     m_frame.show();
     ASSERT_TRUE(m_frame.OpenFile(QString::fromUtf8(strPath.c_str())));
     ASSERT_EQ(WindowCount(), 1);
-    CSourceFrame* pFrame = m_frame.GetActiveSourceFrame();
+    CChildFrame* pFrame = m_frame.GetActiveSourceFrame();
     ASSERT_NE(pFrame, nullptr);
-    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Hello.java"));
+    EXPECT_EQ(pFrame->windowTitle(), QString::fromUtf8(strPath.c_str()));   // a file outside the working folder
     CRichEditWidget* pEditor = pFrame->GetEditor();
     ASSERT_NE(pEditor->GetEditCtrl(), nullptr);
-    EXPECT_EQ(pEditor->GetEditCtrl(), &pFrame->GetDocument().GetEditCtrl());
+    EXPECT_EQ(pEditor->GetEditCtrl(), &pFrame->GetView()->GetCtrl());
     EXPECT_EQ(pEditor->GetEditCtrl()->GetWindowText(), "public class Hello {\r\n\tint x;\r\n}\r\n");
     EXPECT_TRUE(m_ui.m_shown.empty());
 
@@ -54,7 +54,7 @@ TEST_F(MainFrameTest, OpensAFileIntoADocumentWindowOnce)
     // Typing marks the title; a second file gets a window of its own.
     QTest::keyClicks(pEditor, "x");
     QApplication::processEvents();
-    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Hello.java *"));
+    EXPECT_EQ(pFrame->windowTitle(), QString::fromUtf8(strPath.c_str()) + QStringLiteral(" *"));
     ASSERT_TRUE(m_frame.OpenFile(QString::fromUtf8(m_folder.Write("page.html", "<b>x</b>").c_str())));
     EXPECT_EQ(WindowCount(), 2);
     m_ui.Answer(IDNO);   // leave without saving
@@ -111,17 +111,18 @@ TEST_F(MainFrameTest, ClosingAModifiedDocumentFollowsTheAnswer)
 TEST_F(MainFrameTest, NewOpensAnUntitledDocumentThatTakesTyping)
 {
     m_frame.show();
-    CSourceFrame* pFrame = m_frame.NewFile();
+    CChildFrame* pFrame = m_frame.NewFile();
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(WindowCount(), 1);
-    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Untitled"));
+    QString strUntitled = pFrame->windowTitle();
+    EXPECT_TRUE(strUntitled.startsWith(QStringLiteral("untitled"))) << strUntitled.toStdString();
     CRichEditWidget* pEditor = pFrame->GetEditor();
-    EXPECT_EQ(pEditor->GetMessageTarget(), pFrame->GetDocument().GetMessageTarget());
+    EXPECT_EQ(pEditor->GetMessageTarget(), pFrame->GetView());
     QTest::keyClicks(pEditor, "int");
     QTest::keyClick(pEditor, Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(pFrame->GetDocument().GetEditCtrl().GetWindowText(), "int\r\n");
-    EXPECT_EQ(pFrame->windowTitle(), QStringLiteral("Untitled *"));
+    EXPECT_EQ(pFrame->GetView()->GetCtrl().GetWindowText(), "int\r\n");
+    EXPECT_EQ(pFrame->windowTitle(), strUntitled + QStringLiteral(" *"));
     // A second untitled document is a window of its own; files opened later are not confused with it.
     m_frame.NewFile();
     EXPECT_EQ(WindowCount(), 2);
