@@ -115,10 +115,11 @@ BOOL CSafeFile::Write(const char* pszPath, const char* pData, size_t nLength, CS
         return FALSE;
     }
     if (bExists) {
+        // The owner is kept where this user may (otherwise the file becomes
+        // ours), then the permissions, which a change of owner may clear.
+        int nOwnerKept = fchown(nFd, st.st_uid, st.st_gid);
+        (void)nOwnerKept;
         fchmod(nFd, st.st_mode & 07777);
-        if (fchown(nFd, st.st_uid, st.st_gid) != 0) {
-            // Another owner cannot be kept by this user; the file becomes ours.
-        }
     } else {
         mode_t nMask = umask(0);
         umask(nMask);

@@ -341,3 +341,68 @@ TEST_F(JavaIDEDocTest, SaveReparsesIntoTheProjectAndMarksTheFileForCompiling)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JavaIDEDocTest, SaveAsTakesTheNewPathAndCreatesTheFile)
+{
+    CDocViewPair pair(&m_host);
+    ASSERT_TRUE(pair.Open(m_folder.Write("Old.java", "class Old {}\n")));
+    pair.Type("// ");
+    struct Case {
+        const char* pszChosen;
+        const char* pszSaved;
+    } cases[] = {{"New.jav", "New.java"}, {"sub/Missing/Deep.java", nullptr}, {"page.html", "page.html"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszChosen);
+        CString strBefore = pair.doc.GetPathName();
+        m_ui.m_fileDialogs.clear();
+        m_ui.m_shown.clear();
+        m_ui.AnswerFiles({m_folder.File(c.pszChosen)});
+        EXPECT_EQ(pair.doc.OnFileSaveAs(), c.pszSaved != nullptr);
+        ASSERT_EQ(m_ui.m_fileDialogs.size(), 1u);
+        EXPECT_EQ(m_ui.m_fileDialogs[0].strFilter,
+                  "Java Files (*.java)|*.java|HTML Files (*.html)|*.html|All Files (*.*)|*.*||");
+        EXPECT_EQ(m_ui.m_fileDialogs[0].strFolder, strBefore);
+        if (!c.pszSaved) {
+            EXPECT_EQ(m_ui.m_shown.size(), 1u);   // the folder is missing: told, nothing changes
+            EXPECT_EQ(pair.doc.GetPathName(), strBefore);
+            continue;
+        }
+        EXPECT_EQ(pair.doc.GetPathName(), m_folder.File(c.pszSaved));
+        EXPECT_EQ(m_host.m_recent.back(), m_folder.File(c.pszSaved));
+        EXPECT_EQ(ReadWholeFile(m_folder.File(c.pszSaved)), "// class Old {}\n");
+        EXPECT_EQ(pair.view.GetPathName(), m_folder.File(c.pszSaved));
+    }
+    EXPECT_EQ(ReadWholeFile(m_folder.File("Old.java")), "class Old {}\n");
+}
+
+TEST_F(JavaIDEDocTest, PendingJumpsHappenAtTheNextPaint)
+{
+    CDocViewPair pair(&m_host);
+    ASSERT_TRUE(pair.Open(m_folder.Write("J.java", "a\nb\nc\nd\n")));
+    struct Case {
+        int nLine, nColumn, nKind;
+        BOOL bDebugger;
+        int nCaretLine, nMarked, nDebuggerLine;
+    } cases[] = {
+        {3, 1, CJavaIDEView::JUMP_GOTO, FALSE, 3, 3, -1},
+        {2, 0, CJavaIDEView::JUMP_GOTO, FALSE, 2, 3, -1},
+        {4, 1, CJavaIDEView::JUMP_DEBUGGER, TRUE, 4, 3, 4},
+        {4, 0, CJavaIDEView::JUMP_DEBUGGER, TRUE, 4, 3, -1},
+        {1, 1, CJavaIDEView::JUMP_DEBUGGER, FALSE, 1, 3, 1},
+        {0, 0, CJavaIDEView::JUMP_NONE, FALSE, 1, 3, -1},   // the debugger has ended
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLine * 10 + c.nKind);
+        m_host.m_bDebugger = c.bDebugger;
+        pair.view.SetPendingJump(c.nLine, c.nColumn, c.nKind);
+        pair.view.OnPaint();
+        EXPECT_EQ(pair.view.GetCaretLine(), c.nCaretLine);
+        EXPECT_EQ(pair.view.GetMarkedLine(), c.nMarked);
+        EXPECT_EQ(pair.view.GetDebuggerLine(), c.nDebuggerLine);
+        EXPECT_NE(pair.view.Dump().Find("jump: 0 -1"), -1);
+    }
+}
+
+}  // namespace
