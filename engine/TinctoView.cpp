@@ -190,6 +190,8 @@ BOOL CTinctoView::LoadText(const char* pText, long nLength)
 {
     if (!m_pEditCtrl)
         return FALSE;
+    // The steps recorded so far belong to the text that goes.
+    EmptyUndoBuffer();
     BeginTransfer(pText, nLength);
     // Lone LF line ends become CR LF: a little more than the file's size.
     m_pEditCtrl->SetStreamInHint(nLength + nLength / 16);

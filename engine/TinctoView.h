@@ -81,7 +81,8 @@ public:
     CRichEditCtrl* GetEditCtrl() const { return m_pEditCtrl; }
     void SetEditCtrl(CRichEditCtrl* pCtrl) { m_pEditCtrl = pCtrl; }
     // Replaces the control's whole text by nLength bytes of pText, coloured
-    // (the way a file is loaded); FALSE when the transfer failed.
+    // (the way a file is loaded), and forgets the undo steps; FALSE when the
+    // transfer failed.
     BOOL LoadText(const char* pText, long nLength);
     // Size of the transfers LoadText streams a file in (at least 1).
     void SetLoadTransferSize(LONG nSize) { m_nLoadTransferSize = nSize < 1 ? 1 : nSize; }

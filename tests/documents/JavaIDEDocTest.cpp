@@ -305,6 +305,7 @@ TEST_F(JavaIDEDocTest, OutsideChangeIsAskedOncePerLossAndGainOfTheFocus)
     EXPECT_EQ(questions(), 2);
     EXPECT_EQ(pair.Text(), "class Again {}\r\n");
     EXPECT_FALSE(pair.doc.IsModified());
+    EXPECT_FALSE(pair.view.CanUndo());   // the typing before belongs to the old text
 
     // Saving from inside never asks.
     focusOut();
