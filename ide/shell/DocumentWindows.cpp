@@ -64,7 +64,8 @@ CDocumentWindow* CDocumentWindows::Find(const char* pszPath) const
 
 CDocumentWindow* CDocumentWindows::GetActive() const
 {
-    return FromSubWindow(m_pArea->activeSubWindow());
+    // The current window stays current while another program has the focus.
+    return FromSubWindow(m_pArea->currentSubWindow());
 }
 
 void CDocumentWindows::ForEach(const std::function<void(CDocumentWindow*)>& fnEach) const
@@ -104,6 +105,12 @@ BOOL CDocumentWindows::Save(CDocumentWindow* pWindow)
 BOOL CDocumentWindows::SaveModified(CDocumentWindow* pWindow)
 {
     return pWindow->GetDocument().CanClose([pWindow] { return pWindow->Save() ? TRUE : FALSE; });
+}
+
+void CDocumentWindows::SetOverwrite(CDocumentWindow* pWindow, BOOL bOverwrite)
+{
+    pWindow->GetDocument().GetEditCtrl().SetOverwrite(bOverwrite);
+    pWindow->GetEditor()->viewport()->update();
 }
 
 void CDocumentWindows::GotoLine(CDocumentWindow* pWindow, int nLine)

@@ -45,6 +45,8 @@ public:
     static BOOL Save(CDocumentWindow* pWindow);
     // Asks to save a modified document; FALSE when the user cancelled.
     static BOOL SaveModified(CDocumentWindow* pWindow);
+    // The window's control shows overwrite (or insert) mode.
+    static void SetOverwrite(CDocumentWindow* pWindow, BOOL bOverwrite);
     // Caret to the start of line nLine (1-based), marking it, window in front.
     void GotoLine(CDocumentWindow* pWindow, int nLine);
 

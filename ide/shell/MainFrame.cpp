@@ -490,6 +490,7 @@ void CMainFrame::UpdateStatusPanes()
         m_pPositionPane->clear();
     } else {
         CTinctoView& view = CDocumentWindows::GetView(pWindow);
+        view.UpdateCursorPosition();
         SetCursorPos(view.GetCursorLine() + 1, view.GetCursorColumn() + 1);
     }
     // The engine keeps one insert mode for all views: set means overwrite.
@@ -527,10 +528,7 @@ void CMainFrame::SetInsertMode(CJavaIDEView*, BOOL bInsert)
 {
     m_pInsertPane->setText(bInsert ? QStringLiteral("INS") : QStringLiteral("OVR"));
     // The engine's mode is one for all views; each control shows it from now on.
-    m_pDocuments->ForEach([bInsert](CDocumentWindow* pWindow) {
-        pWindow->GetDocument().GetEditCtrl().SetOverwrite(!bInsert);
-        pWindow->GetEditor()->viewport()->update();
-    });
+    m_pDocuments->ForEach([bInsert](CDocumentWindow* pWindow) { CDocumentWindows::SetOverwrite(pWindow, !bInsert); });
 }
 
 void CMainFrame::ActivateNextDocument()

@@ -11,6 +11,7 @@
 
 #include "JavaIDEViewHost.h"
 #include "MainFrameLayout.h"
+#include "ProjectFrame.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,7 +24,6 @@ class CFrameDocumentHost;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
-class CProjectFrame;
 class CRecentFileList;
 class CRichEditWidget;
 class CSourceFrame;
