@@ -3,6 +3,9 @@
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
+#include "OutputFrameWindow.h"
+
+#include <QMdiArea>
 
 CFrameDocumentHost::CFrameDocumentHost(CMainFrame& frame)
     : CToolDocumentHost(frame.GetApp().GetProjectDoc()), m_frame(frame)
@@ -42,6 +45,23 @@ CString CFrameDocumentHost::GetActiveDocumentPath()
 BOOL CFrameDocumentHost::OpenFileAtLine(const char* pszPath, int nLine)
 {
     return m_frame.OpenFileAtLine(pszPath, nLine);
+}
+
+void CFrameDocumentHost::ShowOutputFrame(CMDIOutputFrame* pFrame)
+{
+    auto* pWindow = new COutputFrameWindow(pFrame, m_frame.GetToolCommands());
+    m_frame.GetMdiArea()->addSubWindow(pWindow);
+    pWindow->show();
+    m_frame.GetMdiArea()->setActiveSubWindow(pWindow);
+}
+
+void CFrameDocumentHost::OutputFrameClosing(CMDIOutputFrame* pFrame)
+{
+    for (QMdiSubWindow* pSub : m_frame.GetMdiArea()->subWindowList())
+        if (auto* pWindow = qobject_cast<COutputFrameWindow*>(pSub); pWindow && pWindow->GetFrame() == pFrame) {
+            pWindow->Detach();
+            pWindow->deleteLater();
+        }
 }
 
 CFrameProjectHost::CFrameProjectHost(const CJavaIDEApp& app, CMainFrame& frame) : CAppProjectHost(app), m_pFrame(&frame)

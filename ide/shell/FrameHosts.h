@@ -22,6 +22,9 @@ public:
     CString GetActiveDocumentPath() override;
     // Opens or activates the file and puts the caret on the line, marked.
     BOOL OpenFileAtLine(const char* pszPath, int nLine) override;
+    // A captured user command's output window opens in the document area.
+    void ShowOutputFrame(CMDIOutputFrame* pFrame) override;
+    void OutputFrameClosing(CMDIOutputFrame* pFrame) override;
 
 private:
     CMainFrame& m_frame;

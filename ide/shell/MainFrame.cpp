@@ -5,6 +5,7 @@
 #include "JavaIDEApp.h"
 #include "MainFrameCommands.h"
 #include "MenuCommandTable.h"
+#include "OutputFrameWindow.h"
 #include "PathName.h"
 #include "ProjectDoc.h"
 #include "ProjectFrame.h"
@@ -26,6 +27,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -109,6 +111,9 @@ CMainFrame::~CMainFrame()
     m_idleTimer.stop();
     // Windows showing the output go before the tool commands that own it.
     m_pDocuments->DestroyAll();
+    for (QMdiSubWindow* pSub : m_pMdiArea->subWindowList())
+        if (auto* pWindow = qobject_cast<COutputFrameWindow*>(pSub))
+            pWindow->Detach();
     m_pOutputPane->SetEditCtrl(nullptr);
     m_pOutputPane->SetMessageTarget(nullptr);
 }

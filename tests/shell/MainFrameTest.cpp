@@ -20,6 +20,10 @@
 #include "SourceFrame.h"
 #include "TinctoView.h"
 #include "ToolCommands.h"
+#include "CommandRunner.h"
+#include "MDIOutputFrame.h"
+#include "OutputFrameWindow.h"
+#include "ProcOutputView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -290,6 +294,31 @@ TEST_F(FrameTest, ModifiedDocumentsAreAskedForAtClose)
     m_ui.Answer(IDYES);
     EXPECT_TRUE(Close());
     EXPECT_EQ(ReadWholeFile(strPath), "// class Edit {}\n");
+}
+
+TEST_F(FrameTest, CapturedUserCommandsShowTheirOutputInADocumentAreaWindow)
+{
+    ASSERT_TRUE(Start());
+    CToolCommands& tools = Frame().GetToolCommands();
+    CCommandLaunch launch;
+    launch.m_strCommandLine = "echo captured text";
+    launch.m_bCaptureOutput = TRUE;
+    ASSERT_TRUE(tools.StartUserCommand(launch));
+    ASSERT_EQ(tools.GetOutputFrameCount(), 1);
+    CMDIOutputFrame* pFrame = tools.GetOutputFrame(0);
+    auto* pWindow = qobject_cast<COutputFrameWindow*>(Frame().GetMdiArea()->currentSubWindow());
+    ASSERT_NE(pWindow, nullptr);
+    EXPECT_EQ(pWindow->windowTitle(), QStringLiteral("echo captured text"));
+    EXPECT_EQ(pWindow->GetView()->GetEditCtrl(), &pFrame->GetView().GetEditCtrl());
+    EXPECT_TRUE(WaitFor([&] { return pFrame->GetView().GetText().Find("captured text") >= 0; }, 20000));
+    EXPECT_TRUE(WaitFor([&] { return pFrame->Dump().Find("process: running") < 0; }, 20000));
+    // Closed once its process is over: the frame goes with it, nothing asked.
+    m_ui.m_shown.clear();
+    EXPECT_TRUE(pWindow->close());
+    QApplication::processEvents();
+    EXPECT_EQ(tools.GetOutputFrameCount(), 0);
+    EXPECT_TRUE(m_ui.m_shown.empty());
+    EXPECT_TRUE(Frame().GetMdiArea()->subWindowList().isEmpty());
 }
 
 TEST_F(FrameTest, DroppedFilesOpen)
