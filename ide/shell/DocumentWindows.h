@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class CJavaIDEViewHost;
 class CSourceFrame;
 class CTinctoView;
 class QMdiArea;
@@ -19,8 +20,10 @@ using CDocumentWindow = CSourceFrame;
 
 class CDocumentWindows {
 public:
-    // pArea (not owned) is the document area the windows live in.
-    explicit CDocumentWindows(QMdiArea* pArea) : m_pArea(pArea) {}
+    // pArea (not owned) is the document area the windows live in; pHost
+    // (not owned) answers the source views of the windows.
+    CDocumentWindows(QMdiArea* pArea, CJavaIDEViewHost* pHost) : m_pArea(pArea), m_pHost(pHost) {}
+    CJavaIDEViewHost* GetViewHost() const { return m_pHost; }
 
     // Opens pszPath in a new window, or activates the window showing it;
     // null after the user was told why it cannot be opened.
@@ -66,4 +69,5 @@ private:
     void Show(CDocumentWindow* pWindow);
 
     QMdiArea* m_pArea;
+    CJavaIDEViewHost* m_pHost;
 };

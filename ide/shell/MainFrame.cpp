@@ -12,7 +12,6 @@
 #include "RecentFileList.h"
 #include "RichEditCtrl.h"
 #include "RichEditWidget.h"
-#include "SourceFrame.h"
 #include "TinctoView.h"
 #include "ToolCommands.h"
 #include "ToolRunner.h"
@@ -89,7 +88,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     m_pMdiArea->setAccessibleName(QStringLiteral("Documents"));
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_pDocuments = std::make_unique<CDocumentWindows>(m_pMdiArea);
+    m_pDocuments = std::make_unique<CDocumentWindows>(m_pMdiArea, this);
     m_pDocumentHost = std::make_unique<CFrameDocumentHost>(*this);
     m_pTools = std::make_unique<CToolCommands>(app, *m_pDocumentHost);
     m_pTools->SetShowPaneHandler([this] { ShowOutputPane(); });
@@ -451,7 +450,7 @@ bool CMainFrame::OpenFile(const QString& strPath)
     return true;
 }
 
-CSourceFrame* CMainFrame::NewFile()
+CDocumentWindow* CMainFrame::NewFile()
 {
     return m_pDocuments->CreateUntitled();
 }
@@ -470,7 +469,7 @@ BOOL CMainFrame::OpenFileAtLine(const char* pszPath, int nLine)
     return TRUE;
 }
 
-CSourceFrame* CMainFrame::GetActiveSourceFrame() const
+CDocumentWindow* CMainFrame::GetActiveSourceFrame() const
 {
     return m_pDocuments->GetActive();
 }

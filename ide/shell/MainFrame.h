@@ -9,6 +9,7 @@
 // host of the source views and of the tool commands' document questions.
 #pragma once
 
+#include "DocumentWindows.h"
 #include "JavaIDEViewHost.h"
 #include "MainFrameLayout.h"
 #include "ProjectFrame.h"
@@ -19,14 +20,12 @@
 
 #include <memory>
 
-class CDocumentWindows;
 class CFrameDocumentHost;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
 class CRecentFileList;
 class CRichEditWidget;
-class CSourceFrame;
 class CToolCommands;
 class QDockWidget;
 class QLabel;
@@ -56,11 +55,11 @@ public:
     // false after telling the user why it cannot. A ".mosk" file opens as the project.
     bool OpenFile(const QString& strPath);
     // Opens an empty untitled document.
-    CSourceFrame* NewFile();
+    CDocumentWindow* NewFile();
     // Opens or activates pszPath and puts the caret on line nLine, marked; FALSE when it cannot be opened.
     BOOL OpenFileAtLine(const char* pszPath, int nLine);
     // The document window in front, null when there is none.
-    CSourceFrame* GetActiveSourceFrame() const;
+    CDocumentWindow* GetActiveSourceFrame() const;
     CDocumentWindows& GetDocumentWindows() const { return *m_pDocuments; }
     // Routes a view command (DocumentCommands.h) to the active source window.
     BOOL RouteViewCommand(UINT nId);
