@@ -473,9 +473,13 @@ BOOL CJavaIDEApp::CreateMainFrameObject() { return TRUE; }
 int CJavaIDEApp::GetScreenLogPixelsY() { return 96; }
 BOOL CJavaIDEApp::CreateProjectList()
 {
-    m_pProjectHost = std::make_unique<CAppProjectHost>(*this);
+    m_pProjectHost = CreateProjectHost();
     m_pProjectDoc = std::make_unique<CProjectDoc>(m_pProjectHost.get());
     return TRUE;
+}
+std::unique_ptr<CAppProjectHost> CJavaIDEApp::CreateProjectHost()
+{
+    return std::make_unique<CAppProjectHost>(*this);
 }
 BOOL CJavaIDEApp::LoadMainFrame() { return TRUE; }
 BOOL CJavaIDEApp::CreateConsole() { return TRUE; }

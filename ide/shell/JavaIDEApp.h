@@ -162,6 +162,7 @@ protected:
     virtual BOOL CreateMainFrameObject();             // step 7: the frame object, its layout, the tree icons
     virtual int GetScreenLogPixelsY();                // step 7: dots per inch of the screen (96)
     virtual BOOL CreateProjectList();                 // step 8: the project list document
+    virtual std::unique_ptr<CAppProjectHost> CreateProjectHost();  // step 8: what the projects ask of the program
     virtual BOOL LoadMainFrame();                     // step 8: the main frame window
     virtual BOOL CreateConsole();                     // step 9: nothing here (no console for children)
     virtual BOOL CreateDocumentTemplates();           // step 10

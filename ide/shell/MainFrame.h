@@ -1,36 +1,171 @@
-// CMainFrame: the program's main window: the document area where source
-// files open in their own windows, the menus and the status bar.
+// CMainFrame: the program's main window. Its client area is split into a
+// fixed workspace: the main splitter's upper row holds the project window
+// beside the document area, its lower row the output pane beside the debug
+// output. Around it: the menus and accelerators of the command table, the
+// three tool bars (which float and dock), and the status bar with the
+// message pane, the caret position and the insert mode. The layout is read
+// from the settings at start-up and written back at close, where the close
+// checks of the application run before the window goes. The window is the
+// host of the source views and of the tool commands' document questions.
 #pragma once
 
+#include "DocumentWindows.h"
+#include "JavaIDEViewHost.h"
+#include "MainFrameLayout.h"
+#include "ProjectFrame.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 
+#include <memory>
+
+class CFrameDocumentHost;
+class CJavaIDEApp;
+class CMainFrameCommands;
+class CProfile;
+class CRecentFileList;
+class CRichEditWidget;
+class CToolCommands;
+class QDockWidget;
+class QLabel;
 class QMdiArea;
-class CChildFrame;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CJavaIDEViewHost {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* pParent = nullptr);
+    // app and recent (not owned) must outlive the window.
+    CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pParent = nullptr);
+    ~CMainFrame() override;
 
-    // Opens the file in a new document window, or brings forward the one
-    // already showing it; false after telling the user why it cannot.
+    // --- Layout.
+    // Start-up: reads the layout keys (before the window shows).
+    void ReadLayout(CProfile& profile);
+    // Start-up: window place, bars, splitters as read; shows the window.
+    void RestoreLayoutAndShow();
+    // Close: the layout keys of the window as it is now.
+    void SaveLayout(CProfile& profile);
+    const CMainFrameLayout& GetLayout() const { return m_layout; }
+
+    // --- Documents.
+    // Opens the file in a document window, or activates the one showing it;
+    // false after telling the user why it cannot. A ".mosk" file opens as the project.
     bool OpenFile(const QString& strPath);
-    // Opens an empty untitled document in a new document window.
-    CChildFrame* NewFile();
-    QMdiArea* GetMdiArea() const { return m_pMdiArea; }
+    // Opens an empty untitled document.
+    CDocumentWindow* NewFile();
+    // Opens or activates pszPath and puts the caret on line nLine, marked; FALSE when it cannot be opened.
+    BOOL OpenFileAtLine(const char* pszPath, int nLine);
     // The document window in front, null when there is none.
-    CChildFrame* GetActiveSourceFrame() const;
+    CDocumentWindow* GetActiveSourceFrame() const;
+    CDocumentWindows& GetDocumentWindows() const { return *m_pDocuments; }
+    // Routes a view command (DocumentCommands.h) to the active source window.
+    BOOL RouteViewCommand(UINT nId);
+    BOOL IsViewCommandEnabled(UINT nId);
+
+    // --- Panes and toggles.
+    void ToggleOutput();
+    void ToggleDebug();
+    // Floats the docked project window into its frame, or docks it back.
+    void ToggleProject();
+    BOOL IsOutputShown() const { return m_layout.m_bOutput; }
+    BOOL IsDebugShown() const { return m_bDebugShown; }
+    BOOL IsProjectDocked() const { return m_layout.m_bProject; }
+    // Makes the output row visible (the tool commands' ShowOutputPane).
+    void ShowOutputPane();
+    // Shows and activates the floating project frame; FALSE while docked.
+    BOOL ActivateProjectFrame();
+    CProjectFrame* GetProjectFrame() const { return m_pProjectFrame; }
+
+    // --- Bars (CMainFrameLayout::BAR_*; the status bar separately).
+    void ShowBar(int nBar, BOOL bShow);
+    BOOL IsBarShown(int nBar) const { return m_bBarShown[nBar]; }
+    void ShowStatusBar(BOOL bShow);
+    BOOL IsStatusBarShown() const { return m_bStatusShown; }
+    QDockWidget* GetBarDock(int nBar) const { return m_pBarDocks[nBar]; }
+    QToolBar* GetToolBar(int nBar) const { return m_pToolBars[nBar]; }
+
+    // --- Pieces, for the commands and tests.
+    QMdiArea* GetMdiArea() const { return m_pMdiArea; }
+    QSplitter* GetMainSplitter() const { return m_pMainSplit; }
+    QSplitter* GetUpperSplitter() const { return m_pUpperSplit; }
+    QSplitter* GetLowerSplitter() const { return m_pLowerSplit; }
+    QTabWidget* GetProjectWindow() const { return m_pProjectWnd; }
+    CRichEditWidget* GetOutputPane() const { return m_pOutputPane; }
+    QWidget* GetDebugOutput() const { return m_pDebugOutput; }
+    QLabel* GetPositionPane() const { return m_pPositionPane; }
+    QLabel* GetInsertPane() const { return m_pInsertPane; }
+    CMainFrameCommands& GetCommands() const { return *m_pCommands; }
+    CToolCommands& GetToolCommands() const { return *m_pTools; }
+    CJavaIDEApp& GetApp() const { return m_app; }
+    CRecentFileList& GetRecentFiles() const { return m_recent; }
+
+    // Status bar panes from the active source view (also run by the idle timer).
+    void UpdateStatusPanes();
+
+    // CJavaIDEViewHost.
+    CViewSettings GetViewSettings() override;
+    void SetCursorPos(long nLine, int nColumn) override;
+    void SetInsertMode(CJavaIDEView* pFrom, BOOL bInsert) override;
+    void ActivateNextDocument() override;
+    void HideOutputPanes() override;
+    void AddToRecentFileList(const char* pszPath) override;
+    void ClearOutput() override;
+    void WriteOutput(const char* pszText) override;
+    BOOL IsToolBusy() override;
+    BOOL StartCompile(const char* pszPath) override;
+    BOOL StartJavadoc(const char* pszPath) override;
+    CProjectDoc* GetProjectDoc() override;
+    BOOL IsDebuggerActive() override;
+    BOOL HasCheckoutCommand() override;
+    void RunCheckoutCommand(const char* pszPath) override;
+    void ExecuteMainCommand(UINT nId) override;
+    BOOL IsMainCommandEnabled(UINT nId) override;
 
 protected:
-    // Closes every document window first; one that refuses keeps the program open.
+    // The close checks of the application first; "No" to any keeps the window.
     void closeEvent(QCloseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
 
 private:
-    void CreateMenus();
-    void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnFileClose();
+    void CreateClientArea();
+    void CreateBars();
+    void CreateStatusBar();
+    void ApplyBarLayout(int nBar);
+    void StoreBarLayout(int nBar);
+    void ApplySplitterSizes();
+    void FloatProject();
+    void DockProject();
+    // The project frame closes: its place goes to "ProjWnd", the window docks again.
+    void OnProjectFrameClosing();
+    void OnIdle();
 
-    QMdiArea* m_pMdiArea;
+    CJavaIDEApp& m_app;
+    CRecentFileList& m_recent;
+    CMainFrameLayout m_layout;
+    QSplitter* m_pMainSplit = nullptr;
+    QSplitter* m_pUpperSplit = nullptr;
+    QSplitter* m_pLowerSplit = nullptr;
+    QTabWidget* m_pProjectWnd = nullptr;
+    QMdiArea* m_pMdiArea = nullptr;
+    CRichEditWidget* m_pOutputPane = nullptr;
+    QWidget* m_pDebugOutput = nullptr;
+    QPointer<CProjectFrame> m_pProjectFrame;
+    QDockWidget* m_pBarDocks[CMainFrameLayout::BAR_COUNT] = {};
+    QToolBar* m_pToolBars[CMainFrameLayout::BAR_COUNT] = {};
+    BOOL m_bBarShown[CMainFrameLayout::BAR_COUNT] = {};
+    BOOL m_bStatusShown = TRUE;
+    BOOL m_bDebugShown = FALSE;
+    QLabel* m_pPositionPane = nullptr;
+    QLabel* m_pInsertPane = nullptr;
+    std::unique_ptr<CDocumentWindows> m_pDocuments;
+    std::unique_ptr<CFrameDocumentHost> m_pDocumentHost;
+    std::unique_ptr<CToolCommands> m_pTools;
+    std::unique_ptr<CMainFrameCommands> m_pCommands;
+    QTimer m_idleTimer;
+    bool m_bClosed = false;      // the close checks passed: later close requests just close
+    bool m_bSplittersSet = false;
 };

@@ -1,6 +1,10 @@
 #include "MoskApp.h"
 
+#include "FrameHosts.h"
 #include "MainFrame.h"
+#include "Project.h"
+#include "ProjectDoc.h"
+#include "UserInterface.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +18,16 @@ CMoskApp::CMoskApp(const CSystemColors& colors)
 
 CMoskApp::~CMoskApp() = default;
 
+void CMoskApp::LoadRecentFileList(int nLength)
+{
+    m_recent.SetSize(nLength);
+    m_recent.Read(GetProfile());
+}
+
 BOOL CMoskApp::CreateMainFrameObject()
 {
-    m_pFrame = std::make_unique<CMainFrame>();
+    m_pFrame = std::make_unique<CMainFrame>(*this, m_recent);
+    m_pFrame->ReadLayout(GetProfile());
     return TRUE;
 }
 
@@ -33,9 +44,16 @@ CString CMoskApp::GetShippedFilesFolder()
     return folder.exists() ? CString(folder.absolutePath().toUtf8().constData()) : CString();
 }
 
+std::unique_ptr<CAppProjectHost> CMoskApp::CreateProjectHost()
+{
+    if (!m_pFrame)
+        return CJavaIDEApp::CreateProjectHost();
+    return std::make_unique<CFrameProjectHost>(*this, *m_pFrame);
+}
+
 BOOL CMoskApp::ShowMainFrame()
 {
-    m_pFrame->show();
+    m_pFrame->RestoreLayoutAndShow();
     return TRUE;
 }
 
@@ -50,4 +68,28 @@ BOOL CMoskApp::OpenDocumentFile(const char* pszPath)
 BOOL CMoskApp::IsMainWindowMinimised()
 {
     return m_pFrame && m_pFrame->isMinimized();
+}
+
+void CMoskApp::SaveMainFrameLayout()
+{
+    if (m_pFrame)
+        m_pFrame->SaveLayout(GetProfile());
+}
+
+BOOL CMoskApp::SaveModifiedProject()
+{
+    CProjectDoc* pDoc = GetProjectDoc();
+    if (!pDoc)
+        return TRUE;
+    CProject& project = pDoc->GetProject();
+    if (project.IsOpen() && project.IsModified()) {
+        CString strQuestion;
+        strQuestion.Format("Save changes to %s?", project.GetPathName().c_str());
+        int nAnswer = AfxMessageBox(strQuestion, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+        if (nAnswer == IDCANCEL)
+            return FALSE;
+        if (nAnswer == IDYES && !project.Save())
+            return FALSE;
+    }
+    return pDoc->SaveModified();
 }

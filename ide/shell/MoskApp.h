@@ -3,6 +3,7 @@
 #pragma once
 
 #include "JavaIDEApp.h"
+#include "RecentFileList.h"
 
 #include <memory>
 
@@ -15,15 +16,24 @@ public:
 
     // The main window; null before start-up step 7.
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
+    CRecentFileList& GetRecentFiles() { return m_recent; }
 
 protected:
+    void LoadRecentFileList(int nLength) override;
+    // Step 7: the main window and its layout from the settings.
     BOOL CreateMainFrameObject() override;
     int GetScreenLogPixelsY() override;
     CString GetShippedFilesFolder() override;
+    std::unique_ptr<CAppProjectHost> CreateProjectHost() override;
+    // Step 13: bars, splitters and the window's place restored, then shown.
     BOOL ShowMainFrame() override;
     BOOL OpenDocumentFile(const char* pszPath) override;
     BOOL IsMainWindowMinimised() override;
+    void SaveMainFrameLayout() override;
+    // A modified project: "Save changes to ...?" Yes saves, No goes on, Cancel keeps the program open.
+    BOOL SaveModifiedProject() override;
 
 private:
+    CRecentFileList m_recent;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

@@ -1,8 +1,8 @@
 // mosk: the program. Installs the Qt user-interface seam and the palette's
 // system colours, runs the application object's start-up (settings, engine,
-// main window, the file named on the command line), the event loop, and
-// the close checks that save the settings. Without a file an empty
-// untitled document opens.
+// main window, the file named on the command line) and the event loop;
+// the main window's close runs the close checks that save the settings.
+// Without a file an empty untitled document opens.
 #include "MainFrame.h"
 #include "MoskApp.h"
 #include "QtSystemColors.h"
@@ -31,8 +31,8 @@ int main(int argc, char* argv[])
             ui.SetMainWindow(moskApp.GetMainFrame());
             if (file.isEmpty())
                 moskApp.GetMainFrame()->NewFile();
+            // The close checks run in the main window's close, before the loop ends.
             nResult = QApplication::exec();
-            moskApp.CanCloseMainFrame();
         }
         moskApp.ExitInstance();
     }

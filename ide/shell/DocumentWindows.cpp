@@ -1,0 +1,159 @@
+#include "DocumentWindows.h"
+
+#include "DocumentCommands.h"
+#include "RichEditCtrl.h"
+#include "RichEditWidget.h"
+#include "ChildFrame.h"
+#include "JavaIDEDoc.h"
+#include "JavaIDEView.h"
+#include "UserInterface.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <memory>
+
+CDocumentWindow* CDocumentWindows::FromSubWindow(QMdiSubWindow* pWindow)
+{
+    return qobject_cast<CChildFrame*>(pWindow);
+}
+
+void CDocumentWindows::Show(CDocumentWindow* pWindow)
+{
+    m_pArea->addSubWindow(pWindow);
+    pWindow->show();
+    m_pArea->setActiveSubWindow(pWindow);
+    pWindow->widget()->setFocus();
+}
+
+CDocumentWindow* CDocumentWindows::Open(const char* pszPath)
+{
+    if (CDocumentWindow* pWindow = Find(pszPath)) {
+        m_pArea->setActiveSubWindow(pWindow);
+        return pWindow;
+    }
+    QString strAbsolute = QFileInfo(QString::fromUtf8(pszPath)).absoluteFilePath();
+    CChildFrame* pWindow = CChildFrame::OpenFile(strAbsolute.toUtf8().constData(), m_pHost);
+    if (!pWindow)
+        return nullptr;
+    Show(pWindow);
+    return pWindow;
+}
+
+CDocumentWindow* CDocumentWindows::CreateUntitled()
+{
+    CChildFrame* pWindow = CChildFrame::NewFile(m_pHost);
+    Show(pWindow);
+    return pWindow;
+}
+
+CDocumentWindow* CDocumentWindows::Find(const char* pszPath) const
+{
+    QFileInfo wanted(QString::fromUtf8(pszPath));
+    CDocumentWindow* pFound = nullptr;
+    ForEach([&](CDocumentWindow* pWindow) {
+        CString strPath = GetPath(pWindow);
+        if (!pFound && !strPath.IsEmpty() && QFileInfo(QString::fromUtf8(strPath.c_str())) == wanted)
+            pFound = pWindow;
+    });
+    return pFound;
+}
+
+CDocumentWindow* CDocumentWindows::GetActive() const
+{
+    // The current window stays current while another program has the focus.
+    return FromSubWindow(m_pArea->currentSubWindow());
+}
+
+void CDocumentWindows::ForEach(const std::function<void(CDocumentWindow*)>& fnEach) const
+{
+    for (QMdiSubWindow* pSub : m_pArea->subWindowList(QMdiArea::CreationOrder))
+        if (CDocumentWindow* pWindow = FromSubWindow(pSub))
+            fnEach(pWindow);
+}
+
+int CDocumentWindows::GetCount() const
+{
+    int nCount = 0;
+    ForEach([&](CDocumentWindow*) { ++nCount; });
+    return nCount;
+}
+
+CJavaIDEView& CDocumentWindows::GetView(CDocumentWindow* pWindow)
+{
+    return *pWindow->GetView();
+}
+
+CString CDocumentWindows::GetPath(CDocumentWindow* pWindow)
+{
+    return pWindow->GetDocument()->GetPathName();
+}
+
+BOOL CDocumentWindows::IsModified(CDocumentWindow* pWindow)
+{
+    return pWindow->GetDocument()->IsModified();
+}
+
+BOOL CDocumentWindows::Save(CDocumentWindow* pWindow)
+{
+    return pWindow->Save() ? TRUE : FALSE;
+}
+
+BOOL CDocumentWindows::SaveModified(CDocumentWindow* pWindow)
+{
+    return pWindow->CanClose() ? TRUE : FALSE;
+}
+
+void CDocumentWindows::SetOverwrite(CDocumentWindow* pWindow, BOOL bOverwrite)
+{
+    pWindow->GetView()->GetEditCtrl()->SetOverwrite(bOverwrite);
+    pWindow->GetEditor()->viewport()->update();
+}
+
+void CDocumentWindows::GotoLine(CDocumentWindow* pWindow, int nLine)
+{
+    m_pArea->setActiveSubWindow(pWindow);
+    pWindow->widget()->setFocus();
+    GetView(pWindow).GotoLine(nLine, 1);
+}
+
+BOOL CDocumentWindows::SaveAllModified() const
+{
+    BOOL bOk = TRUE;
+    ForEach([&](CDocumentWindow* pWindow) {
+        if (bOk && IsModified(pWindow))
+            bOk = SaveModified(pWindow);
+    });
+    return bOk;
+}
+
+void CDocumentWindows::DestroyAll()
+{
+    std::vector<CDocumentWindow*> windows;
+    ForEach([&](CDocumentWindow* pWindow) { windows.push_back(pWindow); });
+    for (CDocumentWindow* pWindow : windows)
+        delete pWindow;
+}
+
+BOOL CDocumentWindows::Close(const char* pszPath)
+{
+    CDocumentWindow* pWindow = Find(pszPath);
+    if (!pWindow)
+        return TRUE;
+    if (!SaveModified(pWindow))
+        return FALSE;
+    delete pWindow;
+    return TRUE;
+}
+
+BOOL CDocumentWindows::IsViewCommandEnabled(CDocumentWindow* pWindow, UINT nId)
+{
+    // The view's own commands only: the window would hand the rest back to the main window.
+    return pWindow && pWindow->GetView()->IsCommandEnabled(nId) ? TRUE : FALSE;
+}
+
+BOOL CDocumentWindows::OnViewCommand(CDocumentWindow* pWindow, UINT nId)
+{
+    return IsViewCommandEnabled(pWindow, nId) && pWindow->GetView()->OnCommand(nId) ? TRUE : FALSE;
+}

@@ -1,0 +1,45 @@
+// The main window's answers to the tool commands (CFrameDocumentHost) and
+// to the projects (CFrameProjectHost): saving and finding the source
+// documents, the jump from an output line to a source line, the main
+// window's title and the output pane.
+#pragma once
+
+#include "AppProjectHost.h"
+#include "ToolDocumentHost.h"
+
+#include <QPointer>
+
+class CMainFrame;
+
+class CFrameDocumentHost : public CToolDocumentHost {
+public:
+    // frame (not owned) must outlive the host.
+    explicit CFrameDocumentHost(CMainFrame& frame);
+
+    BOOL SaveActiveDocument() override;
+    BOOL SaveAllModified() override;
+    BOOL SaveDocumentIfModified(const char* pszPath) override;
+    CString GetActiveDocumentPath() override;
+    // Opens or activates the file and puts the caret on the line, marked.
+    BOOL OpenFileAtLine(const char* pszPath, int nLine) override;
+    // A captured user command's output window opens in the document area.
+    void ShowOutputFrame(CMDIOutputFrame* pFrame) override;
+    void OutputFrameClosing(CMDIOutputFrame* pFrame) override;
+
+private:
+    CMainFrame& m_frame;
+};
+
+class CFrameProjectHost : public CAppProjectHost {
+public:
+    // app (not owned) must outlive the host; the frame may go first (the host then does what the default does).
+    CFrameProjectHost(const CJavaIDEApp& app, CMainFrame& frame);
+
+    void SetMainTitle(const char* pszTitle) override;
+    BOOL CloseDocument(const char* pszPath) override;
+    BOOL SaveDocumentIfModified(const char* pszPath) override;
+    void OpenDocument(const char* pszPath) override;
+
+private:
+    QPointer<CMainFrame> m_pFrame;
+};

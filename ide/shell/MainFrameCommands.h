@@ -1,0 +1,109 @@
+// CMainFrameCommands: the handlers and enable rules the menu command table
+// names, and the menus, tool bars and accelerators built from the table.
+// Commands of the Build menu go to the tool commands, those of the Project
+// menu to the project list document, the view commands to the active
+// source window; the rest are the main window's own. The enabled state of
+// the actions is brought up to date when a menu opens and on a short timer
+// for the tool bar buttons.
+#pragma once
+
+#include "String.h"
+#include "WinTypes.h"
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class CMainFrame;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QToolBar;
+struct CMenuCommand;
+
+class CMainFrameCommands : public QObject {
+    Q_OBJECT
+public:
+    // frame (not owned) must outlive the object.
+    explicit CMainFrameCommands(CMainFrame& frame);
+    ~CMainFrameCommands() override;
+
+    // Builds the menus of the table into pMenuBar, with their accelerators.
+    void BuildMenus(QMenuBar* pMenuBar);
+    // Fills a tool bar with the buttons of bar nBar.
+    void BuildToolBar(QToolBar* pBar, int nBar);
+
+    // Runs command nId when it is in the table, has a handler and is enabled now; FALSE otherwise.
+    BOOL Execute(UINT nId);
+    // Whether command nId is enabled now (FALSE for null handlers and numbers not in the table).
+    BOOL IsEnabled(UINT nId);
+    // Whether a check item is checked now; FALSE for items without a check.
+    BOOL IsChecked(UINT nId);
+    // Brings every action's enabled, checked and text state up to date.
+    void UpdateActions();
+    // The actions of command nId (menu item, tool bar button); empty when none.
+    std::vector<QAction*> GetActions(UINT nId) const;
+    // The printer Print Setup set up (created on first use).
+    QPrinter* GetPrinter() const { return m_pPrinter.get(); }
+    // The menu of a title as written in the table ("&File", "&Build/&Debug"); null when none.
+    QMenu* GetMenu(const char* pszPath) const;
+
+    // --- Handlers and rules named by the table.
+    void OnFileNew(UINT);
+    void OnFileOpen(UINT);
+    void OnFileSaveAll(UINT);
+    void OnAddToProject(UINT);
+    void OnPrintSetup(UINT);
+    void OnRecentFile(UINT nId);
+    void OnExit(UINT);
+    BOOL CanSaveAll(UINT);
+    BOOL CanAddToProject(UINT);
+    BOOL HasRecentFiles(UINT);
+
+    void OnViewCommand(UINT nId);     // to the active source window
+    BOOL CanViewCommand(UINT nId);
+
+    void OnToggleBar(UINT nId);       // Toolbar, Status Bar, Debug Bar, Browser Bar
+    BOOL IsBarShown(UINT nId);
+    void OnToggleOutput(UINT);
+    BOOL IsOutputShown(UINT);
+    void OnToggleDebug(UINT);
+    BOOL IsDebugShown(UINT);
+    void OnToggleProject(UINT);
+
+    void OnProjectNew(UINT);
+    void OnProjectOpen(UINT);
+    void OnProjectClose(UINT);
+    void OnProjectSave(UINT);
+    void OnProjectParseAll(UINT);
+    void OnProjectAddFile(UINT);
+    BOOL CanProjectNewOrOpen(UINT);
+    BOOL CanProjectClose(UINT);
+    BOOL CanProjectSave(UINT);
+    BOOL IsProjectOpen(UINT);
+
+    void OnToolCommand(UINT nId);     // to the tool commands
+    BOOL CanToolCommand(UINT nId);
+
+    void OnWindowCascade(UINT);
+    void OnWindowTile(UINT);
+    void OnWindowArrangeIcons(UINT);
+    void OnWindowProjectTab(UINT);
+    BOOL CanProjectTab(UINT);
+
+    void OnKeyboardShortcuts(UINT);
+
+private:
+    void AddAction(QMenu* pMenu, const CMenuCommand& command);
+    QMenu* MenuFor(QMenuBar* pMenuBar, const char* pszPath);
+    void FillRecentFiles(QMenu* pMenu);
+    BOOL IsRunActive() const;
+
+    CMainFrame& m_frame;
+    std::map<UINT, std::vector<QAction*>> m_actions;
+    std::map<CString, QMenu*> m_menus;
+    std::unique_ptr<QPrinter> m_pPrinter;   // the page set up by Print Setup
+};
