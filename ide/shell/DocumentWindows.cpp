@@ -21,7 +21,15 @@ CDocumentWindow* CDocumentWindows::FromSubWindow(QMdiSubWindow* pWindow)
 
 void CDocumentWindows::Show(CDocumentWindow* pWindow)
 {
+    // A new window fills the document area, stepped down and right from the
+    // one before it so that its title bar stays in reach.
+    int nOthers = GetCount();
     m_pArea->addSubWindow(pWindow);
+    QSize area = m_pArea->viewport()->size();
+    if (area.width() > 100 && area.height() > 100) {
+        int nStep = 24 * (nOthers % 5);
+        pWindow->setGeometry(nStep, nStep, area.width() - nStep, area.height() - nStep);
+    }
     pWindow->show();
     m_pArea->setActiveSubWindow(pWindow);
     pWindow->widget()->setFocus();
