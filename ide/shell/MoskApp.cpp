@@ -1,6 +1,10 @@
 #include "MoskApp.h"
 
+#include "DirectoriesDlg.h"
+#include "FirstRunDlg.h"
 #include "MainFrame.h"
+#include "SplashWnd.h"
+#include "TipDlg.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +16,58 @@ CMoskApp::CMoskApp(const CSystemColors& colors)
 {
 }
 
-CMoskApp::~CMoskApp() = default;
+CMoskApp::~CMoskApp()
+{
+    delete m_pSplash.data();
+}
+
+BOOL CMoskApp::IsFirstRunSuppressed()
+{
+    return qEnvironmentVariableIntValue("MOSK_NO_FIRST_RUN") == 1;
+}
+
+BOOL CMoskApp::EnableSplash()
+{
+    m_bSplashEnabled = TRUE;
+    return TRUE;
+}
+
+BOOL CMoskApp::ShowFirstRunInfo(BOOL& bDontShowAgain)
+{
+    bDontShowAgain = FALSE;
+    if (IsFirstRunSuppressed())
+        return TRUE;
+    bool bTicked = false;
+    CFirstRunDlg::Run(nullptr, bTicked);
+    bDontShowAgain = bTicked ? TRUE : FALSE;
+    return TRUE;
+}
+
+void CMoskApp::ShowDirectoriesDialog()
+{
+    if (!IsFirstRunSuppressed())
+        CDirectoriesDlg::Run(nullptr, *this);
+}
+
+BOOL CMoskApp::LoadMainFrame()
+{
+    // The splash comes up with the main window and never waits for anything.
+    if (m_bSplashEnabled && !m_pSplash)
+        m_pSplash = CSplashWnd::ShowSplash();
+    return CJavaIDEApp::LoadMainFrame();
+}
+
+void CMoskApp::ShowTipOfTheDay()
+{
+    if (!IsFirstRunSuppressed())
+        CTipDlg::Run(m_pFrame.get(), *this, TRUE);
+}
+
+void CMoskApp::FinishMainWindow()
+{
+    if (m_pSplash)
+        m_pSplash->close();
+}
 
 BOOL CMoskApp::CreateMainFrameObject()
 {

@@ -4,9 +4,12 @@
 
 #include "JavaIDEApp.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class CMainFrame;
+class CSplashWnd;
 
 class CMoskApp : public CJavaIDEApp {
 public:
@@ -15,8 +18,17 @@ public:
 
     // The main window; null before start-up step 7.
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
+    // TRUE when $MOSK_NO_FIRST_RUN is 1: scripted and test starts never wait
+    // for the first-run information, the Directories dialog or the tip.
+    static BOOL IsFirstRunSuppressed();
 
 protected:
+    BOOL EnableSplash() override;
+    BOOL ShowFirstRunInfo(BOOL& bDontShowAgain) override;
+    void ShowDirectoriesDialog() override;
+    BOOL LoadMainFrame() override;
+    void ShowTipOfTheDay() override;
+    void FinishMainWindow() override;
     BOOL CreateMainFrameObject() override;
     int GetScreenLogPixelsY() override;
     CString GetShippedFilesFolder() override;
@@ -26,4 +38,6 @@ protected:
 
 private:
     std::unique_ptr<CMainFrame> m_pFrame;
+    BOOL m_bSplashEnabled = FALSE;
+    QPointer<CSplashWnd> m_pSplash;
 };
