@@ -9,6 +9,7 @@
 #include "UserInterface.h"
 
 #include <QFileInfo>
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -19,8 +20,19 @@ CDocumentWindow* CDocumentWindows::FromSubWindow(QMdiSubWindow* pWindow)
     return qobject_cast<CChildFrame*>(pWindow);
 }
 
+CDocumentWindows::CDocumentWindows(QMdiArea* pArea, CJavaIDEViewHost* pHost) : m_pArea(pArea), m_pHost(pHost) {}
+
+CDocumentWindows::~CDocumentWindows() = default;
+
+void CDocumentWindows::SetNewWindowFont(const QFont& font)
+{
+    m_pFont = std::make_unique<QFont>(font);
+}
+
 void CDocumentWindows::Show(CDocumentWindow* pWindow)
 {
+    if (m_pFont)
+        SetEditorFont(pWindow, *m_pFont);
     // A new window fills the document area, stepped down and right from the
     // one before it so that its title bar stays in reach.
     int nOthers = GetCount();
@@ -111,6 +123,11 @@ BOOL CDocumentWindows::Save(CDocumentWindow* pWindow)
 BOOL CDocumentWindows::SaveModified(CDocumentWindow* pWindow)
 {
     return pWindow->CanClose() ? TRUE : FALSE;
+}
+
+void CDocumentWindows::SetEditorFont(CDocumentWindow* pWindow, const QFont& font)
+{
+    pWindow->GetEditor()->SetEditorFont(font);
 }
 
 void CDocumentWindows::SetOverwrite(CDocumentWindow* pWindow, BOOL bOverwrite)

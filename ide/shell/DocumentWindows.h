@@ -8,10 +8,12 @@
 #include "WinTypes.h"
 
 #include <functional>
+#include <memory>
 
 class CJavaIDEViewHost;
 class CChildFrame;
 class CJavaIDEView;
+class QFont;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -22,8 +24,11 @@ class CDocumentWindows {
 public:
     // pArea (not owned) is the document area the windows live in; pHost
     // (not owned) answers the source views of the windows.
-    CDocumentWindows(QMdiArea* pArea, CJavaIDEViewHost* pHost) : m_pArea(pArea), m_pHost(pHost) {}
+    CDocumentWindows(QMdiArea* pArea, CJavaIDEViewHost* pHost);
+    ~CDocumentWindows();
     CJavaIDEViewHost* GetViewHost() const { return m_pHost; }
+    // The font new windows draw their text in.
+    void SetNewWindowFont(const QFont& font);
 
     // Opens pszPath in a new window, or activates the window showing it;
     // null after the user was told why it cannot be opened.
@@ -48,6 +53,8 @@ public:
     static BOOL Save(CDocumentWindow* pWindow);
     // Asks to save a modified document; FALSE when the user cancelled.
     static BOOL SaveModified(CDocumentWindow* pWindow);
+    // The window's text is drawn in font.
+    static void SetEditorFont(CDocumentWindow* pWindow, const QFont& font);
     // The window's control shows overwrite (or insert) mode.
     static void SetOverwrite(CDocumentWindow* pWindow, BOOL bOverwrite);
     // Caret to the start of line nLine (1-based), marking it, window in front.
@@ -70,4 +77,5 @@ private:
 
     QMdiArea* m_pArea;
     CJavaIDEViewHost* m_pHost;
+    std::unique_ptr<QFont> m_pFont;  // null: the widget's default
 };

@@ -6,6 +6,7 @@
 #include "UserInterface.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -244,7 +245,7 @@ CEditorSettings::CDialogValues CEditorSettings::GetDialogValues() const
             m_bMenuTooltip, m_bBeep, m_bSmartIndent, m_bParseOnSave, m_bParseAllFiles, m_bCloseProjectFiles};
 }
 
-BOOL CEditorSettings::SetDialogValues(const CDialogValues& values)
+int CEditorSettings::FindOutOfRange(const CDialogValues& values, int* pMin, int* pMax)
 {
     const struct {
         int nValue, nMin, nMax;
@@ -254,13 +255,26 @@ BOOL CEditorSettings::SetDialogValues(const CDialogValues& values)
         {values.nMRULength, 4, 16},
         {values.nUndoBufferSize, 1, 250},
     };
-    for (const auto& range : ranges) {
-        if (range.nValue < range.nMin || range.nValue > range.nMax) {
-            CString strText;
-            strText.Format("Please enter an integer between %d and %d.", range.nMin, range.nMax);
-            AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
-            return FALSE;
+    for (int i = 0; i < static_cast<int>(std::size(ranges)); ++i) {
+        if (ranges[i].nValue < ranges[i].nMin || ranges[i].nValue > ranges[i].nMax) {
+            if (pMin)
+                *pMin = ranges[i].nMin;
+            if (pMax)
+                *pMax = ranges[i].nMax;
+            return i;
         }
+    }
+    return -1;
+}
+
+BOOL CEditorSettings::SetDialogValues(const CDialogValues& values)
+{
+    int nMin = 0, nMax = 0;
+    if (FindOutOfRange(values, &nMin, &nMax) >= 0) {
+        CString strText;
+        strText.Format("Please enter an integer between %d and %d.", nMin, nMax);
+        AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
     }
     m_nTabSize = values.nTabWidth * 4;
     m_nMenuItems = values.nMenuItems;

@@ -53,6 +53,9 @@ public:
     // "Please enter an integer between MIN and MAX." and returns FALSE
     // without storing anything. Otherwise stores every value; TRUE.
     BOOL SetDialogValues(const CDialogValues& values);
+    // Which number is outside its range (0 tab width, 1 menu items, 2 recent
+    // files, 3 undo size; its limits in *pMin and *pMax); -1 when none is.
+    static int FindOutOfRange(const CDialogValues& values, int* pMin = nullptr, int* pMax = nullptr);
 
     // One line per key, "[Section] Key=value", in table order, then the formats.
     CString Dump() const;

@@ -94,6 +94,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pDocuments = std::make_unique<CDocumentWindows>(m_pMdiArea, this);
+    m_pDocuments->SetNewWindowFont(GetEditorFont());
     m_pDocumentHost = std::make_unique<CFrameDocumentHost>(*this);
     m_pTools = std::make_unique<CToolCommands>(app, *m_pDocumentHost);
     m_pTools->SetShowPaneHandler([this] { ShowOutputPane(); });
@@ -487,6 +488,26 @@ BOOL CMainFrame::RouteViewCommand(UINT nId)
 BOOL CMainFrame::IsViewCommandEnabled(UINT nId)
 {
     return CDocumentWindows::IsViewCommandEnabled(m_pDocuments->GetActive(), nId);
+}
+
+QFont CMainFrame::GetEditorFont() const
+{
+    return OutputFont(m_app.m_lfEditor);
+}
+
+void CMainFrame::ApplyEditorSettings()
+{
+    CViewSettings settings = GetViewSettings();
+    QFont font = GetEditorFont();
+    m_pDocuments->SetNewWindowFont(font);
+    m_pDocuments->ForEach([&](CDocumentWindow* pWindow) {
+        CJavaIDEView& view = CDocumentWindows::GetView(pWindow);
+        if (settings.m_lfEditor.lfFaceName[0])
+            view.SetDefaultFont(settings.m_lfEditor, 0, -1);
+        view.SetTabStops(std::max(1, settings.m_nTabSize / 4), TRUE);
+        CDocumentWindows::SetEditorFont(pWindow, font);
+    });
+    m_pOutputPane->SetEditorFont(OutputFont(m_app.m_lfOutput));
 }
 
 // ---------------------------------------------------------------------------

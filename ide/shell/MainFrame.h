@@ -14,6 +14,7 @@
 #include "MainFrameLayout.h"
 #include "ProjectFrame.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -101,6 +102,11 @@ public:
     CToolCommands& GetToolCommands() const { return *m_pTools; }
     CJavaIDEApp& GetApp() const { return m_app; }
     CRecentFileList& GetRecentFiles() const { return m_recent; }
+
+    // The editor font and tab stops of the settings reach every open view, the output font the output pane.
+    void ApplyEditorSettings();
+    // The editor font of the settings as the widgets draw it.
+    QFont GetEditorFont() const;
 
     // Status bar panes from the active source view (also run by the idle timer).
     void UpdateStatusPanes();

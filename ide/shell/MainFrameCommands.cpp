@@ -1,6 +1,10 @@
 #include "MainFrameCommands.h"
 
+#include "AboutDlg.h"
+#include "DirectoriesDlg.h"
 #include "DocumentWindows.h"
+#include "EditorDlg.h"
+#include "FontCommand.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
 #include "MainFrameLayout.h"
@@ -11,6 +15,7 @@
 #include "ProjectFolder.h"
 #include "ProjectTreeCommands.h"
 #include "RecentFileList.h"
+#include "TipDlg.h"
 #include "ToolCommands.h"
 #include "UserInterface.h"
 
@@ -560,6 +565,31 @@ void CMainFrameCommands::OnWindowProjectTab(UINT)
 
 // ---------------------------------------------------------------------------
 // Help
+
+void CMainFrameCommands::OnDirectories(UINT)
+{
+    CDirectoriesDlg::Run(&m_frame, m_frame.GetApp());
+}
+
+void CMainFrameCommands::OnFont(UINT)
+{
+    CFontCommand::Run(&m_frame, m_frame.GetApp());
+}
+
+void CMainFrameCommands::OnEditorOptions(UINT)
+{
+    CEditorDlg::Run(&m_frame, m_frame.GetApp());
+}
+
+void CMainFrameCommands::OnTipOfTheDay(UINT)
+{
+    CTipDlg::Run(&m_frame, m_frame.GetApp(), FALSE);
+}
+
+void CMainFrameCommands::OnAbout(UINT)
+{
+    CAboutDlg::Run(&m_frame);
+}
 
 void CMainFrameCommands::OnKeyboardShortcuts(UINT)
 {

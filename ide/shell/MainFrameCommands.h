@@ -95,6 +95,11 @@ public:
     BOOL CanProjectTab(UINT);
 
     void OnKeyboardShortcuts(UINT);
+    void OnDirectories(UINT);         // Customize: the option dialogs
+    void OnFont(UINT);
+    void OnEditorOptions(UINT);
+    void OnTipOfTheDay(UINT);         // Help
+    void OnAbout(UINT);
 
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);

@@ -115,9 +115,9 @@ const CMenuCommand s_commands[] = {
     {"&Info", "Add F&ile(s)...", nullptr, 32781, nullptr, nullptr, nullptr, 0},
     {"&Info", "&Delete", nullptr, 32772, nullptr, nullptr, nullptr, 0},
 
-    {"&Customize", "&Directories...", nullptr, 32835, nullptr, nullptr, nullptr, 0},
-    {"&Customize", "&Font...", nullptr, 32820, nullptr, nullptr, nullptr, 0},
-    {"&Customize", "&Editor...", nullptr, 32844, nullptr, nullptr, nullptr, 0},
+    {"&Customize", "&Directories...", nullptr, 32835, &C::OnDirectories, nullptr, nullptr, 0},
+    {"&Customize", "&Font...", nullptr, 32820, &C::OnFont, nullptr, nullptr, 0},
+    {"&Customize", "&Editor...", nullptr, 32844, &C::OnEditorOptions, nullptr, nullptr, 0},
     {"&Customize", "&Browser...", nullptr, 32949, nullptr, nullptr, nullptr, 0},
     {"&Customize", "&User Index...", nullptr, 33021, nullptr, nullptr, nullptr, 0},
     {"&Customize", "C&ommands...", nullptr, 33029, nullptr, nullptr, nullptr, 0},
@@ -141,8 +141,8 @@ const CMenuCommand s_commands[] = {
     {"&Help", "&History...", nullptr, 32971, nullptr, nullptr, nullptr, 0},
     {"&Help", "S&upport ...", nullptr, 32826, nullptr, nullptr, nullptr, SEP},
     {"&Help", "&Mosk Homepage...", nullptr, 32836, nullptr, nullptr, nullptr, 0},
-    {"&Help", "&Tip of the Day...", nullptr, 111, nullptr, nullptr, nullptr, 0},
-    {"&Help", "&About Mosk ...", nullptr, ID_APP_ABOUT, nullptr, nullptr, nullptr, SEP},
+    {"&Help", "&Tip of the Day...", nullptr, 111, &C::OnTipOfTheDay, nullptr, nullptr, 0},
+    {"&Help", "&About Mosk ...", nullptr, ID_APP_ABOUT, &C::OnAbout, nullptr, nullptr, SEP},
 };
 
 using P = CToolButton;

@@ -1,9 +1,13 @@
 #include "MoskApp.h"
 
+#include "DirectoriesDlg.h"
+#include "FirstRunDlg.h"
 #include "FrameHosts.h"
 #include "MainFrame.h"
 #include "Project.h"
 #include "ProjectDoc.h"
+#include "SplashWnd.h"
+#include "TipDlg.h"
 #include "UserInterface.h"
 
 #include <QCoreApplication>
@@ -16,7 +20,70 @@ CMoskApp::CMoskApp(const CSystemColors& colors)
 {
 }
 
-CMoskApp::~CMoskApp() = default;
+CMoskApp::~CMoskApp()
+{
+    delete m_pSplash.data();
+}
+
+BOOL CMoskApp::IsFirstRunSuppressed()
+{
+    return qEnvironmentVariableIntValue("MOSK_NO_FIRST_RUN") == 1;
+}
+
+BOOL CMoskApp::EnableSplash()
+{
+    m_bSplashEnabled = TRUE;
+    return TRUE;
+}
+
+BOOL CMoskApp::ShowFirstRunInfo(BOOL& bDontShowAgain)
+{
+    bDontShowAgain = FALSE;
+    if (IsFirstRunSuppressed())
+        return TRUE;
+    bool bTicked = false;
+    CFirstRunDlg::Run(nullptr, bTicked);
+    bDontShowAgain = bTicked ? TRUE : FALSE;
+    return TRUE;
+}
+
+void CMoskApp::ShowDirectoriesDialog()
+{
+    if (!IsFirstRunSuppressed())
+        CDirectoriesDlg::Run(nullptr, *this);
+}
+
+BOOL CMoskApp::LoadMainFrame()
+{
+    // The splash comes up with the main window and never waits for anything.
+    if (m_bSplashEnabled && !m_pSplash)
+        m_pSplash = CSplashWnd::ShowSplash();
+    return CJavaIDEApp::LoadMainFrame();
+}
+
+void CMoskApp::ShowTipOfTheDay()
+{
+    if (!IsFirstRunSuppressed())
+        CTipDlg::Run(m_pFrame.get(), *this, TRUE);
+}
+
+void CMoskApp::FinishMainWindow()
+{
+    if (m_pSplash)
+        m_pSplash->close();
+}
+
+void CMoskApp::ApplyEditorSettingsToViews()
+{
+    if (m_pFrame)
+        m_pFrame->ApplyEditorSettings();
+}
+
+void CMoskApp::ApplyEditorFontToViews()
+{
+    if (m_pFrame)
+        m_pFrame->ApplyEditorSettings();
+}
 
 void CMoskApp::LoadRecentFileList(int nLength)
 {
@@ -53,6 +120,8 @@ std::unique_ptr<CAppProjectHost> CMoskApp::CreateProjectHost()
 
 BOOL CMoskApp::ShowMainFrame()
 {
+    // The fonts exist from step 7 on; the window draws in them from its first paint.
+    m_pFrame->ApplyEditorSettings();
     m_pFrame->RestoreLayoutAndShow();
     return TRUE;
 }

@@ -5,9 +5,12 @@
 #include "JavaIDEApp.h"
 #include "RecentFileList.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class CMainFrame;
+class CSplashWnd;
 
 class CMoskApp : public CJavaIDEApp {
 public:
@@ -17,8 +20,17 @@ public:
     // The main window; null before start-up step 7.
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
     CRecentFileList& GetRecentFiles() { return m_recent; }
+    // TRUE when $MOSK_NO_FIRST_RUN is 1: scripted and test starts never wait
+    // for the first-run information, the Directories dialog or the tip.
+    static BOOL IsFirstRunSuppressed();
 
 protected:
+    BOOL EnableSplash() override;
+    BOOL ShowFirstRunInfo(BOOL& bDontShowAgain) override;
+    void ShowDirectoriesDialog() override;
+    BOOL LoadMainFrame() override;
+    void ShowTipOfTheDay() override;
+    void FinishMainWindow() override;
     void LoadRecentFileList(int nLength) override;
     // Step 7: the main window and its layout from the settings.
     BOOL CreateMainFrameObject() override;
@@ -30,10 +42,14 @@ protected:
     BOOL OpenDocumentFile(const char* pszPath) override;
     BOOL IsMainWindowMinimised() override;
     void SaveMainFrameLayout() override;
+    void ApplyEditorSettingsToViews() override;
+    void ApplyEditorFontToViews() override;
     // A modified project: "Save changes to ...?" Yes saves, No goes on, Cancel keeps the program open.
     BOOL SaveModifiedProject() override;
 
 private:
     CRecentFileList m_recent;
     std::unique_ptr<CMainFrame> m_pFrame;
+    BOOL m_bSplashEnabled = FALSE;
+    QPointer<CSplashWnd> m_pSplash;
 };
