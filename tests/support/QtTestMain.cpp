@@ -1,5 +1,5 @@
-// Test program with a QApplication (offscreen unless a platform is named)
-// and the colouring formats loaded from the test's own settings folder.
+// Main of the widget test programs: a QApplication (offscreen unless a
+// platform is named) and the colouring engine set up as the program does.
 #include "TinctoView.h"
 
 #include <QApplication>
