@@ -1,12 +1,15 @@
 #include "RichEditWidget.h"
 
 #include "CaretMotion.h"
+#include "CharacterOffsets.h"
 #include "KeyState.h"
 #include "MessageTarget.h"
+#include "RichEditAccessible.h"
 #include "RichEditCtrl.h"
 #include "TextColumns.h"
 #include "VirtualKey.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
@@ -74,6 +77,7 @@ CRichEditWidget::CRichEditWidget(QWidget* pParent)
     m_scrollTimer.setInterval(50);
     connect(&m_scrollTimer, &QTimer::timeout, this, &CRichEditWidget::OnScrollTimer);
     SetEditorFont(DefaultEditorFont());
+    CRichEditAccessible::Install();
 }
 
 CRichEditWidget::~CRichEditWidget()
@@ -87,6 +91,14 @@ void CRichEditWidget::SetEditCtrl(CRichEditCtrl* pCtrl)
     if (m_pCtrl)
         m_pCtrl->RemoveObserver(this);
     m_pCtrl = pCtrl;
+    // A reader that has read the old text hears that all of it was replaced.
+    QString strOld;
+    bool bRead = m_pOffsets != nullptr;
+    if (bRead) {
+        std::u32string old = m_pOffsets->Text(0, m_pOffsets->GetCount());
+        strOld = QString::fromUcs4(old.data(), static_cast<qsizetype>(old.size()));
+    }
+    m_pOffsets.reset();
     m_nWidestColumns = 0;
     m_bSelecting = m_bDragPending = false;
     m_scrollTimer.stop();
@@ -97,6 +109,15 @@ void CRichEditWidget::SetEditCtrl(CRichEditCtrl* pCtrl)
     UpdateTabSize();
     UpdateScrollBars();
     UpdateAll();
+    if (bRead && QAccessible::isActive()) {
+        QString strNew;
+        if (const CCharacterOffsets* pOffsets = GetCharacterOffsets()) {
+            std::u32string text = pOffsets->Text(0, pOffsets->GetCount());
+            strNew = QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+        }
+        QAccessibleTextUpdateEvent event(this, 0, strOld, strNew);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CRichEditWidget::SetMessageTarget(IMessageTarget* pTarget)
@@ -284,6 +305,7 @@ void CRichEditWidget::UpdateLines(int nFirst, int nLast)
 
 void CRichEditWidget::OnTextChanged(LONG nPos, LONG nRemoved, LONG nInserted)
 {
+    NotifyAccessibleText(nPos, nRemoved, nInserted);
     if (nPos == 0 && nInserted == m_pCtrl->GetTextLength())
         m_nWidestColumns = 0;   // the whole text was replaced
     if (!IsRedrawOn()) {
@@ -309,8 +331,9 @@ void CRichEditWidget::OnFormatChanged(LONG nStart, LONG nEnd)
     UpdateLines(m_pCtrl->LineFromChar(nStart), m_pCtrl->LineFromChar(nEnd));
 }
 
-void CRichEditWidget::OnSelectionChanged(LONG nStart, LONG nEnd, LONG)
+void CRichEditWidget::OnSelectionChanged(LONG nStart, LONG nEnd, LONG nCaret)
 {
+    NotifyAccessibleCaret(nStart, nEnd, nCaret);
     m_bCaretOn = true;
     if (!IsRedrawOn()) {
         m_bStale = true;
@@ -366,6 +389,73 @@ void CRichEditWidget::OnScrollCaret()
     else if (nX + m_dCellWidth > nLeft + nWidth)
         nLeft = nX + static_cast<int>(m_dCellWidth) - nWidth + nWidth / 4;
     horizontalScrollBar()->setValue(nLeft);
+}
+
+void CRichEditWidget::ShowPosition(LONG nPos)
+{
+    if (!m_pCtrl)
+        return;
+    int nLine = m_pCtrl->LineFromChar(nPos);
+    int nFirst = m_pCtrl->GetFirstVisibleLine();
+    if (nLine < nFirst || nLine >= nFirst + GetVisibleLineCount())
+        m_pCtrl->SetFirstVisibleLine(std::max(0, nLine - GetVisibleLineCount() / 2));
+}
+
+// ---- Screen readers
+
+const CCharacterOffsets* CRichEditWidget::GetCharacterOffsets() const
+{
+    if (!m_pCtrl)
+        return nullptr;
+    if (!m_pOffsets) {
+        m_pOffsets = std::make_unique<CCharacterOffsets>();
+        m_pOffsets->Reset(*m_pCtrl);
+    }
+    return m_pOffsets.get();
+}
+
+void CRichEditWidget::NotifyAccessibleText(LONG nPos, LONG nRemoved, LONG nInserted)
+{
+    if (!m_pOffsets)
+        return;   // nobody has read the text yet
+    int nChar = 0;
+    std::u32string removed, inserted;
+    const bool bInStep = m_pOffsets->Apply(*m_pCtrl, nPos, nRemoved, nInserted, nChar, removed, inserted);
+    // Screen readers hear of it only while one listens (never on the offscreen platform).
+    if (!QAccessible::isActive())
+        return;
+    auto toQString = [](const std::u32string& text) {
+        return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    if (!bInStep) {
+        // The readers' copy was read again: they are given the whole new text.
+        std::u32string text = m_pOffsets->Text(0, m_pOffsets->GetCount());
+        QAccessibleTextUpdateEvent event(this, 0, QString(), toQString(text));
+        QAccessible::updateAccessibility(&event);
+    } else if (!removed.empty() && !inserted.empty()) {
+        QAccessibleTextUpdateEvent event(this, nChar, toQString(removed), toQString(inserted));
+        QAccessible::updateAccessibility(&event);
+    } else if (!removed.empty()) {
+        QAccessibleTextRemoveEvent event(this, nChar, toQString(removed));
+        QAccessible::updateAccessibility(&event);
+    } else if (!inserted.empty()) {
+        QAccessibleTextInsertEvent event(this, nChar, toQString(inserted));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void CRichEditWidget::NotifyAccessibleCaret(LONG nStart, LONG nEnd, LONG nCaret)
+{
+    if (!m_pOffsets || !QAccessible::isActive())
+        return;
+    const int nCaretChar = m_pOffsets->CharFromPos(nCaret);
+    if (nStart < nEnd) {
+        QAccessibleTextSelectionEvent event(this, m_pOffsets->CharFromPos(nStart), m_pOffsets->CharFromPos(nEnd));
+        event.setCursorPosition(nCaretChar);
+        QAccessible::updateAccessibility(&event);
+    }
+    QAccessibleTextCursorEvent event(this, nCaretChar);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CRichEditWidget::UpdateScrollBars()

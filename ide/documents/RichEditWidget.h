@@ -17,8 +17,10 @@
 #include <QFont>
 #include <QTimer>
 
+#include <memory>
 #include <vector>
 
+class CCharacterOffsets;
 class CRichEditCtrl;
 class IMessageTarget;
 
@@ -63,6 +65,15 @@ public:
     QRect GetCaretRect() const;
     // Number of whole lines the viewport shows (at least 1).
     int GetVisibleLineCount() const;
+    // Viewport rectangle of the character cell at nPos.
+    QRect CharacterRect(LONG nPos) const { return CaretRectAt(nPos, true); }
+    // Position of the start of the character under a viewport point.
+    LONG CharacterFromPoint(const QPoint& pt) const { return CharFromPoint(pt); }
+    // Scrolls so that the line of nPos is shown.
+    void ShowPosition(LONG nPos);
+    // The text as screen readers read it, following the control from the
+    // first call on; null without a control.
+    const CCharacterOffsets* GetCharacterOffsets() const;
 
     // A strip of nWidth pixels left of the text (glyphs of the lines; owned
     // by the widget from now on) that is repainted whenever lines move.
@@ -139,6 +150,9 @@ private:
     void UpdateTabSize();
     void RestartCaretBlink();
     void OnScrollTimer();
+    // Tells screen readers of an edit and of a caret or selection move.
+    void NotifyAccessibleText(LONG nPos, LONG nRemoved, LONG nInserted);
+    void NotifyAccessibleCaret(LONG nStart, LONG nEnd, LONG nCaret);
 
     CRichEditCtrl* m_pCtrl = nullptr;
     IMessageTarget* m_pTarget = nullptr;
@@ -170,4 +184,5 @@ private:
     QTimer m_caretTimer;
     QTimer m_scrollTimer;
     std::vector<DWORD> m_runs;    // scratch for painting
+    mutable std::unique_ptr<CCharacterOffsets> m_pOffsets;   // the readers' copy, once asked for
 };

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -35,13 +36,16 @@ void CDocumentWindows::Show(CDocumentWindow* pWindow)
         SetEditorFont(pWindow, *m_pFont);
     // A new window fills the document area, stepped down and right from the
     // one before it so that its title bar stays in reach.
-    int nOthers = GetCount();
+    int nStep = 24 * (GetCount() % 5);
     m_pArea->addSubWindow(pWindow);
-    QSize area = m_pArea->viewport()->size();
-    if (area.width() > 100 && area.height() > 100) {
-        int nStep = 24 * (nOthers % 5);
-        pWindow->setGeometry(nStep, nStep, area.width() - nStep, area.height() - nStep);
-    }
+    // Once the frame is laid out (the first window may open before it shows).
+    auto fnFit = [pArea = m_pArea, pWindow, nStep] {
+        QSize area = pArea->viewport()->size();
+        if (area.width() > 100 && area.height() > 100)
+            pWindow->setGeometry(nStep, nStep, area.width() - nStep, area.height() - nStep);
+    };
+    fnFit();
+    QTimer::singleShot(0, pWindow, fnFit);
     pWindow->show();
     m_pArea->setActiveSubWindow(pWindow);
     pWindow->widget()->setFocus();
