@@ -7,6 +7,7 @@
 #include "JavaIDEView.h"
 #include "JavaIDEViewHost.h"
 #include "RichEditWidget.h"
+#include "ViewPrinter.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -89,6 +90,13 @@ bool CChildFrame::SaveAs()
 bool CChildFrame::CanClose()
 {
     return m_pDoc->SaveModified();
+}
+
+BOOL CChildFrame::PrintDocument()
+{
+    const CString& strPath = m_pDoc->GetPathName();
+    return CViewPrinter::Print(this, *m_pView->GetEditCtrl(), m_pEditor->GetEditorFont(), m_pEditor->GetTabSize(),
+                               strPath.IsEmpty() ? m_pDoc->GetTitle() : strPath);
 }
 
 bool CChildFrame::ExecuteCommand(UINT nId)

@@ -66,6 +66,7 @@ public:
     BOOL AskGotoLine(int& nLine) override;
     void ShowFindDialog(const char* pszText, BOOL bReplace) override;
     void CloseFrame() override;
+    BOOL PrintDocument() override;
 
     // IDocumentObserver: the title follows the document's.
     void OnDocumentChanged(CDocument* pDoc) override;

@@ -41,7 +41,7 @@ BOOL CJavaIDEView::IsCommandEnabled(UINT nId)
     case ID_FILE_CLOSE:
         return m_pFrame != nullptr;
     case ID_FILE_PRINT:
-        return FALSE;   // printing is the printer's own module
+        return m_pFrame != nullptr;
     case ID_EDIT_UNDO:
         return !m_bReadOnly && CanUndo();
     case ID_EDIT_REDO:
@@ -94,6 +94,9 @@ BOOL CJavaIDEView::OnCommand(UINT nId)
         return pDoc->OnFileSaveAs();
     case ID_FILE_CLOSE:
         m_pFrame->CloseFrame();
+        return TRUE;
+    case ID_FILE_PRINT:
+        m_pFrame->PrintDocument();
         return TRUE;
     case ID_EDIT_UNDO:
         OnUndo();

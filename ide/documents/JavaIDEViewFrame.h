@@ -27,4 +27,6 @@ public:
     virtual void ShowFindDialog(const char* pszText, BOOL bReplace) = 0;
     // The window closes (asking to save first).
     virtual void CloseFrame() = 0;
+    // Prints the view's text (the print dialog first); FALSE when cancelled or failed.
+    virtual BOOL PrintDocument() = 0;
 };
