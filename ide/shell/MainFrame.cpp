@@ -23,6 +23,7 @@
 #include "ProgramRunner.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -41,6 +42,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -671,6 +673,18 @@ BOOL CMainFrame::IsMainCommandEnabled(UINT nId)
 
 // ---------------------------------------------------------------------------
 // Close and drops
+
+bool CMainFrame::event(QEvent* pEvent)
+{
+    bool bResult = QMainWindow::event(pEvent);
+    if (pEvent->type() == QEvent::Paint && !m_bPainted) {
+        m_bPainted = true;
+        if (qEnvironmentVariableIntValue("MOSK_STARTUP_TRACE") == 1)
+            std::fprintf(stderr, "mosk: first paint at %lld\n",
+                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    }
+    return bResult;
+}
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {

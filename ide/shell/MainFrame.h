@@ -133,6 +133,8 @@ public:
 protected:
     // The close checks of the application first; "No" to any keeps the window.
     void closeEvent(QCloseEvent* pEvent) override;
+    // With MOSK_STARTUP_TRACE=1 the first paint prints "mosk: first paint at <unix ms>" (start-up timing).
+    bool event(QEvent* pEvent) override;
     void dragEnterEvent(QDragEnterEvent* pEvent) override;
     void dropEvent(QDropEvent* pEvent) override;
 
@@ -170,6 +172,7 @@ private:
     std::unique_ptr<CDocumentWindows> m_pDocuments;
     std::unique_ptr<CFrameDocumentHost> m_pDocumentHost;
     std::unique_ptr<CToolCommands> m_pTools;
+    bool m_bPainted = false;
     std::unique_ptr<CMainFrameCommands> m_pCommands;
     QTimer m_idleTimer;
     bool m_bClosed = false;      // the close checks passed: later close requests just close

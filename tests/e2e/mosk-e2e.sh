@@ -24,7 +24,7 @@ set -u
 PENDING=""
 PENDING=${MOSK_E2E_PENDING-$PENDING}
 
-MOSK=${1:?usage: mosk-e2e.sh PATH-TO-MOSK}
+MOSK=$(readlink -f "${1:?usage: mosk-e2e.sh PATH-TO-MOSK}")
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 KEY_DELAY_MS=${MOSK_E2E_KEY_DELAY_MS:-40}
 
