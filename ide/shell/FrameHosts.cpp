@@ -72,7 +72,7 @@ void CFrameProjectHost::SetMainTitle(const char* pszTitle)
 {
     CAppProjectHost::SetMainTitle(pszTitle);
     if (m_pFrame)
-        m_pFrame->setWindowTitle(QString::fromUtf8(pszTitle));
+        m_pFrame->SetBaseTitle(QString::fromUtf8(pszTitle));
 }
 
 BOOL CFrameProjectHost::CloseDocument(const char* pszPath)

@@ -93,6 +93,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     setAcceptDrops(true);
     m_pMdiArea = new QMdiArea;
     m_pMdiArea->setAccessibleName(QStringLiteral("Documents"));
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateTitle(); });
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pDocuments = std::make_unique<CDocumentWindows>(m_pMdiArea, this);
@@ -116,6 +117,8 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
 CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
+    // The document area outlives this part of the window: it must not call back into it.
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
     // Windows showing the output go before the tool commands that own it.
     m_pDocuments->DestroyAll();
     for (QMdiSubWindow* pSub : m_pMdiArea->subWindowList())
@@ -531,8 +534,24 @@ void CMainFrame::UpdateStatusPanes()
         m_pInsertPane->setText(strMode);
 }
 
+void CMainFrame::SetBaseTitle(const QString& strTitle)
+{
+    m_strBaseTitle = strTitle;
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    QString strTitle = m_strBaseTitle;
+    if (QMdiSubWindow* pActive = m_pMdiArea->currentSubWindow())
+        strTitle += QStringLiteral(" - ") + pActive->windowTitle();
+    if (windowTitle() != strTitle)
+        setWindowTitle(strTitle);
+}
+
 void CMainFrame::OnIdle()
 {
+    UpdateTitle();
     UpdateStatusPanes();
     m_pCommands->UpdateActions();
 }

@@ -108,6 +108,11 @@ public:
     // The editor font of the settings as the widgets draw it.
     QFont GetEditorFont() const;
 
+    // The title without the active document ("Mosk", or "Mosk - project"); the
+    // window's title adds " - " and the active document's title.
+    void SetBaseTitle(const QString& strTitle);
+    void UpdateTitle();
+
     // Status bar panes from the active source view (also run by the idle timer).
     void UpdateStatusPanes();
 
@@ -173,6 +178,7 @@ private:
     std::unique_ptr<CFrameDocumentHost> m_pDocumentHost;
     std::unique_ptr<CToolCommands> m_pTools;
     bool m_bPainted = false;
+    QString m_strBaseTitle = QStringLiteral("Mosk");
     std::unique_ptr<CMainFrameCommands> m_pCommands;
     QTimer m_idleTimer;
     bool m_bClosed = false;      // the close checks passed: later close requests just close

@@ -348,6 +348,11 @@ TEST_F(FrameTest, DroppedFilesOpen)
     }
     // Opened documents head the recent-file list; projects never enter it.
     EXPECT_EQ(App().GetRecentFiles().Dump(), CString("1 ") + strJava + "\n");
+    // The main window's title names the open project and the active document.
+    CDocumentWindow* pActive = Frame().GetActiveSourceFrame();
+    ASSERT_NE(pActive, nullptr);
+    Frame().UpdateTitle();
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Mosk - Drop - ") + pActive->windowTitle());
 }
 
 TEST_F(FrameTest, StatusBarShowsMessagesPositionAndTheSharedInsertMode)
