@@ -15,7 +15,10 @@
 #include "UserInterface.h"
 
 #include <cassert>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,8 +109,16 @@ BOOL CJavaIDEApp::InitInstance(const char* pszCommandLineFile)
 {
     m_strCommandLineFile = pszCommandLineFile ? pszCommandLineFile : "";
     m_nFailedStep = 0;
+    // MOSK_STARTUP_TRACE=1: each step's time on standard error, to see where a start goes.
+    const char* pszTrace = std::getenv("MOSK_STARTUP_TRACE");
+    const bool bTrace = pszTrace && std::strcmp(pszTrace, "1") == 0;
     for (int nStep = 1; nStep <= STARTUP_STEP_COUNT; ++nStep) {
-        if (!RunStartupStep(nStep)) {
+        auto start = std::chrono::steady_clock::now();
+        BOOL bDone = RunStartupStep(nStep);
+        if (bTrace)
+            std::fprintf(stderr, "mosk: start-up step %d took %.1f ms\n", nStep,
+                         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (!bDone) {
             m_nFailedStep = nStep;
             return FALSE;
         }

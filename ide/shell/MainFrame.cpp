@@ -696,8 +696,10 @@ BOOL CMainFrame::IsMainCommandEnabled(UINT nId)
 bool CMainFrame::event(QEvent* pEvent)
 {
     bool bResult = QMainWindow::event(pEvent);
-    if (pEvent->type() == QEvent::Paint && !m_bPainted) {
+    // The window's contents reach the screen when its first update request is handled.
+    if (pEvent->type() == QEvent::UpdateRequest && !m_bPainted && isVisible()) {
         m_bPainted = true;
+        QTimer::singleShot(0, m_pCommands.get(), [this] { m_pCommands->LoadToolBarPictures(); });
         if (qEnvironmentVariableIntValue("MOSK_STARTUP_TRACE") == 1)
             std::fprintf(stderr, "mosk: first paint at %lld\n",
                          static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));

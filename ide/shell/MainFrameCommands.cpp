@@ -226,7 +226,15 @@ void CMainFrameCommands::BuildToolBar(QToolBar* pBar, int nBar)
             continue;
         }
         QString strTip = QString::fromUtf8(button.m_pszTip);
-        QAction* pAction = pBar->addAction(PictureOf(button.m_nPicture), strTip);
+        // A blank picture of the right size until the first paint: looking up
+        // the style's pictures is the slowest part of making the window.
+        static const QIcon s_blank = [] {
+            QPixmap blank(16, 16);
+            blank.fill(Qt::transparent);
+            return QIcon(blank);
+        }();
+        QAction* pAction = pBar->addAction(s_blank, strTip);
+        m_pendingPictures.emplace_back(pAction, static_cast<int>(button.m_nPicture));
         pAction->setToolTip(strTip);
         pAction->setData(button.m_nId);
         const CMenuCommand* pCommand = CMenuCommandTable::Find(button.m_nId);
@@ -238,6 +246,14 @@ void CMainFrameCommands::BuildToolBar(QToolBar* pBar, int nBar)
         connect(pAction, &QAction::triggered, this, [this, nId] { Execute(nId); });
         m_actions[nId].push_back(pAction);
     }
+}
+
+void CMainFrameCommands::LoadToolBarPictures()
+{
+    for (const auto& [pAction, nPicture] : m_pendingPictures)
+        if (pAction)
+            pAction->setIcon(PictureOf(static_cast<CToolButton::EPicture>(nPicture)));
+    m_pendingPictures.clear();
 }
 
 std::vector<QAction*> CMainFrameCommands::GetActions(UINT nId) const

@@ -11,9 +11,11 @@
 #include "WinTypes.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CMainFrame;
@@ -46,6 +48,8 @@ public:
     void UpdateActions();
     // The actions of command nId (menu item, tool bar button); empty when none.
     std::vector<QAction*> GetActions(UINT nId) const;
+    // The tool bar buttons get their pictures (the window does it after its first paint).
+    void LoadToolBarPictures();
     // The printer Print Setup set up (created on first use).
     QPrinter* GetPrinter() const { return m_pPrinter.get(); }
     // The menu of a title as written in the table ("&File", "&Build/&Debug"); null when none.
@@ -109,6 +113,7 @@ private:
 
     CMainFrame& m_frame;
     std::map<UINT, std::vector<QAction*>> m_actions;
+    std::vector<std::pair<QPointer<QAction>, int>> m_pendingPictures;  // button, picture
     std::map<CString, QMenu*> m_menus;
     std::unique_ptr<QPrinter> m_pPrinter;   // the page set up by Print Setup
 };

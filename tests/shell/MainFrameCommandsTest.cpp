@@ -158,6 +158,7 @@ TEST_F(CommandsTest, MenusAndBarsAreBuiltFromTheTable)
         }
     }
     // Every tool bar button has a picture, a tip and a name.
+    Frame().GetCommands().LoadToolBarPictures();
     for (int nBar = 0; nBar < CMainFrameLayout::BAR_COUNT; ++nBar)
         for (QAction* pAction : Frame().GetToolBar(nBar)->actions()) {
             if (pAction->isSeparator())
