@@ -6,6 +6,7 @@
 #include "MessageTarget.h"
 #include "RichEditAccessible.h"
 #include "RichEditCtrl.h"
+#include "RunCursor.h"
 #include "TextColumns.h"
 #include "VirtualKey.h"
 
@@ -604,9 +605,7 @@ void CRichEditWidget::PaintLine(QPainter& painter, int nLine, int nY, LONG nSelS
                          highlight);
     }
 
-    size_t nRun = 0;
-    LONG nRunLeft = m_runs.empty() ? std::numeric_limits<LONG>::max() : CFormatRuns::RunLength(m_runs[0]);
-    int nFormat = m_runs.empty() ? -1 : CFormatRuns::RunFormat(m_runs[0]);
+    CRunCursor run(m_runs);
     CSegment seg;
     QString strSeg;
     int nBaseline = nY + m_nAscent;
@@ -627,9 +626,9 @@ void CRichEditWidget::PaintLine(QPainter& painter, int nLine, int nY, LONG nSelS
         bool bSelected = i >= nSelA && i < nSelB;
         bool bWide = nChar > 1 || static_cast<unsigned char>(pLine[i]) >= 0x80;
         bool bVisible = dX0 + nNext * m_dCellWidth >= 0;
-        if (bTab || bWide || !bVisible || nFormat != seg.nFormat || bSelected != seg.bSelected) {
+        if (bTab || bWide || !bVisible || run.GetFormat() != seg.nFormat || bSelected != seg.bSelected) {
             flush();
-            seg = CSegment{nColumn, nFormat, bSelected};
+            seg = CSegment{nColumn, run.GetFormat(), bSelected};
         }
         if (bVisible && !bTab) {
             if (seg.nColumn != nColumn && strSeg.isEmpty())
@@ -641,20 +640,7 @@ void CRichEditWidget::PaintLine(QPainter& painter, int nLine, int nY, LONG nSelS
             if (bWide)   // drawn alone on its cell, whatever the glyph's width
                 flush();
         }
-        for (LONG nConsume = nChar; nConsume > 0;) {
-            if (nRunLeft > nConsume) {
-                nRunLeft -= nConsume;
-                break;
-            }
-            nConsume -= nRunLeft;
-            if (nRun + 1 >= m_runs.size()) {
-                nRunLeft = std::numeric_limits<LONG>::max();
-                break;
-            }
-            ++nRun;
-            nRunLeft = CFormatRuns::RunLength(m_runs[nRun]);
-            nFormat = CFormatRuns::RunFormat(m_runs[nRun]);
-        }
+        run.Advance(nChar);
         nColumn = nNext;
         i += nChar;
     }

@@ -3,6 +3,7 @@
 #include "PrintLayout.h"
 #include "PrintingDialog.h"
 #include "RichEditCtrl.h"
+#include "RunCursor.h"
 #include "TextColumns.h"
 #include "UserInterface.h"
 
@@ -64,9 +65,7 @@ public:
         m_ctrl.GetFormatRuns(row.nStart, row.nEnd, m_runs);
         const char* pText = m_strRow.c_str();
         const int nLength = m_strRow.GetLength();
-        size_t nRun = 0;
-        LONG nRunLeft = m_runs.empty() ? std::numeric_limits<LONG>::max() : CFormatRuns::RunLength(m_runs[0]);
-        int nFormat = m_runs.empty() ? -1 : CFormatRuns::RunFormat(m_runs[0]);
+        CRunCursor run(m_runs);
         int nSegFormat = -1, nSegColumn = 0;
         QString strSeg;
         auto flush = [&] {
@@ -79,9 +78,9 @@ public:
             const bool bTab = pText[i] == '\t';
             const int nChar = bTab ? 1 : CTextColumns::CharLength(pText + i, nLength - i);
             const bool bWide = static_cast<unsigned char>(pText[i]) >= 0x80;
-            if (bTab || bWide || nFormat != nSegFormat) {
+            if (bTab || bWide || run.GetFormat() != nSegFormat) {
                 flush();
-                nSegFormat = nFormat;
+                nSegFormat = run.GetFormat();
                 nSegColumn = nColumn;
             }
             if (!bTab) {
@@ -93,20 +92,7 @@ public:
                     flush();
             }
             nColumn = bTab ? CTextColumns::NextTabColumn(nColumn, m_nTabSize) : nColumn + 1;
-            for (LONG nConsume = nChar; nConsume > 0;) {
-                if (nRunLeft > nConsume) {
-                    nRunLeft -= nConsume;
-                    break;
-                }
-                nConsume -= nRunLeft;
-                if (nRun + 1 >= m_runs.size()) {
-                    nRunLeft = std::numeric_limits<LONG>::max();
-                    break;
-                }
-                ++nRun;
-                nRunLeft = CFormatRuns::RunLength(m_runs[nRun]);
-                nFormat = CFormatRuns::RunFormat(m_runs[nRun]);
-            }
+            run.Advance(nChar);
             i += nChar;
         }
         flush();
