@@ -1,5 +1,6 @@
 #include "SectionReplacer.h"
 
+#include "AtomicFile.h"
 #include "MarkerData.h"
 #include "ParseBuffer.h"
 #include "StreamBuffer.h"
@@ -41,21 +42,6 @@ public:
 private:
     int m_fd;
 };
-
-bool WriteAll(int fd, const char* p, size_t n)
-{
-    while (n > 0) {
-        ssize_t nWritten = write(fd, p, n);
-        if (nWritten < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += nWritten;
-        n -= static_cast<size_t>(nWritten);
-    }
-    return true;
-}
 
 // Appends the rest of the file to strText; false on a read error. Throws std::bad_alloc.
 bool ReadAll(int fd, std::string& strText)
@@ -162,34 +148,19 @@ int CSectionReplacer::ReplaceInFile(const CString& strPath, const CString& strNe
     int nCode = FindSection(strText.data(), static_cast<long>(strText.size()));
     if (nCode != Replaced)
         return nCode;
-    return WriteReplacement(strRealPath, st, strText, strNewText) ? Replaced : Failed;
+    return WriteReplacement(strRealPath, strText, strNewText) ? Replaced : Failed;
 }
 
-BOOL CSectionReplacer::WriteReplacement(const std::string& strRealPath, const struct stat& original,
-                                        const std::string& strText, const CString& strNewText)
+BOOL CSectionReplacer::WriteReplacement(const std::string& strRealPath, const std::string& strText,
+                                        const CString& strNewText)
 {
-    size_t nSlash = strRealPath.rfind('/');
-    std::string strTemp = strRealPath.substr(0, nSlash + 1) + "." + strRealPath.substr(nSlash + 1) + ".XXXXXX";
-    int fd = mkostemp(strTemp.data(), O_CLOEXEC);
-    if (fd < 0)
+    CAtomicFile file;
+    CString strError;
+    if (!file.Open(strRealPath.c_str(), strError))
         return FALSE;
-
     const size_t nSuffixStart = static_cast<size_t>(m_nSuffixStart);
-    bool bOk = WriteAll(fd, strText.data(), static_cast<size_t>(m_nPrefixEnd))
-        && WriteAll(fd, strNewText.c_str(), static_cast<size_t>(strNewText.GetLength()))
-        && WriteAll(fd, strText.data() + nSuffixStart, strText.size() - nSuffixStart);
-    if (bOk) {
-        // Keeping the owner may be refused to an ordinary user; the file is
-        // replaced all the same. The owner goes first, since a change of
-        // owner clears the set-id bits that the mode then restores.
-        [[maybe_unused]] const int nOwner = fchown(fd, original.st_uid, original.st_gid);
-        bOk = fchmod(fd, original.st_mode & 07777) == 0 && fsync(fd) == 0;
-    }
-    if (close(fd) != 0)
-        bOk = false;
-    if (bOk)
-        bOk = rename(strTemp.c_str(), strRealPath.c_str()) == 0;
-    if (!bOk)
-        unlink(strTemp.c_str());
-    return bOk ? TRUE : FALSE;
+    file.Write(strText.data(), static_cast<size_t>(m_nPrefixEnd));
+    file.Write(strNewText.c_str(), static_cast<size_t>(strNewText.GetLength()));
+    file.Write(strText.data() + nSuffixStart, strText.size() - nSuffixStart);
+    return file.Commit(strError);
 }

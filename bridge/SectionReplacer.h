@@ -38,9 +38,8 @@ public:
     int ReplaceInFile(const CString& strPath, const CString& strNewText);
 
 private:
-    // Writes the new contents to a temporary file next to strRealPath and renames it over it.
-    BOOL WriteReplacement(const std::string& strRealPath, const struct stat& original, const std::string& strText,
-                          const CString& strNewText);
+    // Replaces strRealPath's contents by the text with the section exchanged, in one step.
+    BOOL WriteReplacement(const std::string& strRealPath, const std::string& strText, const CString& strNewText);
 
     CString m_strBegin;
     CString m_strEnd;

@@ -7,17 +7,25 @@
 
 namespace {
 
-// The Java string as UTF-8, cut to nLength bytes when nLength is above 0 and
-// below its length. A null string reads as empty. FALSE when the characters
-// cannot be had from the virtual machine.
+// The Java string as UTF-8, cut to its first nLength characters when
+// nLength is above 0 and below its length. Java counts characters in UTF-16
+// units, so the cut is made there, before the conversion, and never splits
+// a character in two. A null string reads as empty. FALSE when the
+// characters cannot be had from the virtual machine.
 BOOL ReadJavaString(JNIEnv* pEnv, jstring str, jint nLength, CString& strOut)
 {
     strOut.Empty();
     if (str) {
-        const jsize nUnits = pEnv->GetStringLength(str);
+        jsize nUnits = pEnv->GetStringLength(str);
         const jchar* pChars = pEnv->GetStringChars(str, nullptr);
         if (!pChars)
             return FALSE;
+        if (nLength > 0 && nLength < nUnits) {
+            nUnits = nLength;
+            // A pair cut after its first half loses that half too.
+            if (pChars[nUnits - 1] >= 0xD800 && pChars[nUnits - 1] <= 0xDBFF)
+                --nUnits;
+        }
         try {
             strOut = CString(Utf16ToUtf8(reinterpret_cast<const uint16_t*>(pChars), static_cast<size_t>(nUnits)));
         } catch (...) {
@@ -26,8 +34,6 @@ BOOL ReadJavaString(JNIEnv* pEnv, jstring str, jint nLength, CString& strOut)
         }
         pEnv->ReleaseStringChars(str, pChars);
     }
-    if (nLength > 0 && nLength < strOut.GetLength())
-        strOut.SetLength(nLength);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "ArchiveFile.h"
 
 #include "Archive.h"
+#include "AtomicFile.h"
 #include "Object.h"
 
 #include <cerrno>
@@ -53,46 +54,9 @@ BOOL CArchiveFile::ReadWholeFile(const char* pszPath, std::string& strData, CStr
 
 BOOL CArchiveFile::WriteWholeFile(const char* pszPath, const std::string& strData, CString& strError)
 {
-    CString strTemp = CString(pszPath) + ".XXXXXX";
-    int fd = ::mkstemp(strTemp.GetBuffer(strTemp.GetLength()));
-    strTemp.ReleaseBuffer();
-    if (fd < 0) {
-        strError = SystemError("Cannot write", pszPath);
-        return FALSE;
-    }
-    // Keep the permissions of the file being replaced; new files get the usual ones.
-    struct stat st;
-    mode_t nMode = 0666;
-    if (::stat(pszPath, &st) == 0)
-        nMode = st.st_mode & 07777;
-    else {
-        mode_t nMask = ::umask(0);
-        ::umask(nMask);
-        nMode &= ~nMask;
-    }
-    ::fchmod(fd, nMode);
-
-    size_t nDone = 0;
-    while (nDone < strData.size()) {
-        ssize_t n = ::write(fd, strData.data() + nDone, strData.size() - nDone);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            strError = SystemError("Cannot write", pszPath);
-            ::close(fd);
-            ::unlink(strTemp);
-            return FALSE;
-        }
-        nDone += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        strError = SystemError("Cannot write", pszPath);
-        ::unlink(strTemp);
-        return FALSE;
-    }
-    if (::rename(strTemp, pszPath) != 0) {
-        strError = SystemError("Cannot replace", pszPath);
-        ::unlink(strTemp);
+    CString strReason;
+    if (!CAtomicFile::WriteFile(pszPath, strData.data(), strData.size(), strReason)) {
+        strError.Format("Cannot write %s: %s", pszPath, strReason.c_str());
         return FALSE;
     }
     return TRUE;

@@ -1,6 +1,7 @@
 #include "Profile.h"
 
 #include "AppFolders.h"
+#include "AtomicFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -142,7 +143,9 @@ int CProfile::GetInt(const char* pszSection, const char* pszKey, int nDefault)
     unsigned int nValue = 0;
     for (; *p >= '0' && *p <= '9'; ++p)
         nValue = nValue * 10u + static_cast<unsigned int>(*p - '0');
-    return bNegative ? -static_cast<int>(nValue) : static_cast<int>(nValue);
+    // Negated in unsigned arithmetic: "-2147483648" is INT_MIN, and larger
+    // values wrap as they always have instead of overflowing an int.
+    return static_cast<int>(bNegative ? 0u - nValue : nValue);
 }
 
 BOOL CProfile::WriteString(const char* pszSection, const char* pszKey, const char* pszValue)
@@ -202,31 +205,14 @@ BOOL CProfile::Save()
     CString strFolder = m_strPath.Left(m_strPath.ReverseFind('/'));
     if (!strFolder.IsEmpty() && !CAppFolders::EnsureFolder(strFolder))
         return FALSE;
-    CString strTemp = m_strPath + ".tmp-XXXXXX";
-    int fd = mkstemp(strTemp.GetBuffer(strTemp.GetLength()));
-    if (fd < 0)
-        return FALSE;
     std::string text;
     for (const CString& line : m_lines) {
         text += line.str();
         text += '\n';
     }
-    bool bOk = true;
-    size_t nDone = 0;
-    while (nDone < text.size()) {
-        ssize_t n = write(fd, text.data() + nDone, text.size() - nDone);
-        if (n <= 0) {
-            bOk = false;
-            break;
-        }
-        nDone += static_cast<size_t>(n);
-    }
-    bOk = fsync(fd) == 0 && bOk;
-    bOk = close(fd) == 0 && bOk;
-    if (!bOk || rename(strTemp, m_strPath) != 0) {
-        unlink(strTemp);
+    CString strError;
+    if (!CAtomicFile::WriteFile(m_strPath, text.data(), text.size(), strError))
         return FALSE;
-    }
     m_bLoaded = false;
     return TRUE;
 }

@@ -104,7 +104,9 @@ CString CPathName::MakeRelative(const char* pszPath, const char* pszDir)
         strOut += "../";
     for (size_t i = nCommon; i < fileParts.size(); ++i)
         strOut += fileParts[i] + "/";
-    return strOut + file.GetFileName();
+    strOut += file.GetFileName();
+    // The folder itself: an empty text would read back as no path at all.
+    return strOut.IsEmpty() ? CString("./") : strOut;
 }
 
 BOOL CPathName::MakeAbsolute(const char* pszText, const char* pszFolder, CString& strResult)

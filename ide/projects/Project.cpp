@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 #include "ArchiveFile.h"
+#include "AtomicFile.h"
 #include "FileObject.h"
 #include "JavaParser.h"
 #include "PathName.h"
@@ -767,7 +768,15 @@ BOOL CProject::RenameFileItem(CProjectFileItem* pItem, const char* pszNewName)
         AfxMessageBox("Duplicate file name in the project !!!", MB_ICONEXCLAMATION);
         return FALSE;
     }
-    if (::rename(strOldPath, strNewPath) != 0) {
+    // The existence check above is only for the message: a file made since
+    // is still never overwritten.
+    if (!CAtomicFile::RenameNoReplace(strOldPath, strNewPath)) {
+        if (errno == EEXIST) {
+            CString strMessage;
+            strMessage.Format("File %s exists. Cannot rename.", strNewPath.c_str());
+            AfxMessageBox(strMessage, MB_ICONEXCLAMATION);
+            return FALSE;
+        }
         AfxMessageBox("Cannot rename " + strOldPath + ": " + std::strerror(errno), MB_ICONEXCLAMATION);
         return FALSE;
     }

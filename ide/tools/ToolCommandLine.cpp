@@ -132,6 +132,11 @@ CString CToolCommandLine::JdkPrefix(const char* pszExePath)
     return strPrefix;
 }
 
+CString CToolCommandLine::JdkProgram(const char* pszExePath, const char* pszTool)
+{
+    return QuoteIfSpaced(JdkPrefix(pszExePath) + pszTool);
+}
+
 CString CToolCommandLine::QuoteIfSpaced(const CString& str)
 {
     if (str.Find(' ') < 0)
@@ -163,7 +168,7 @@ CString CToolCommandLine::Compiler(const CToolOptions* pProject, const CToolOpti
             return strLine;
         }
     }
-    strLine = JdkPrefix(pszExePath) + "javac" + " " + " ";
+    strLine = JdkProgram(pszExePath, "javac") + " " + " ";
     CString strValue;
     if (Valued(project, global, &CToolOptions::m_bCompClassPath, &CToolOptions::m_strCompClassPath, strValue))
         AppendSeparateValue(strLine, "-classpath ", strValue);
@@ -181,7 +186,7 @@ CString CToolCommandLine::Compiler(const CToolOptions* pProject, const CToolOpti
 CString CToolCommandLine::Javadoc(const CToolOptions* pProject, const CToolOptions& global, const char* pszExePath)
 {
     const CToolOptions& project = pProject ? *pProject : global;
-    CString strLine = JdkPrefix(pszExePath) + "javadoc ";
+    CString strLine = JdkProgram(pszExePath, "javadoc") + " ";
     CString strValue;
     if (Valued(project, global, &CToolOptions::m_bDocClassPath, &CToolOptions::m_strDocClassPath, strValue))
         AppendSeparateValue(strLine, "-classpath ", strValue);
@@ -209,7 +214,7 @@ CString CToolCommandLine::Interpreter(const CToolOptions* pProject, const CToolO
     if (global.m_bInterpUseOther)
         strLine = global.m_strInterpOtherCommand + " ";
     else
-        strLine = JdkPrefix(pszExePath) + "java ";
+        strLine = JdkProgram(pszExePath, "java") + " ";
     if (Either(project, global, &CToolOptions::m_bInterpCs))
         strLine += " -cs";
     CString strValue;
@@ -233,7 +238,7 @@ CString CToolCommandLine::Interpreter(const CToolOptions* pProject, const CToolO
 CString CToolCommandLine::Debugger(const CToolOptions& project, const CToolOptions& global, const char* pszExePath,
                                    const CString& strClass)
 {
-    CString strLine = JdkPrefix(pszExePath) + "jdb ";
+    CString strLine = JdkProgram(pszExePath, "jdb") + " ";
     CString strValue;
     if (Valued(project, global, &CToolOptions::m_bInterpClassPath, &CToolOptions::m_strInterpClassPath, strValue))
         AppendSeparateValue(strLine, " -classpath ", strValue);
@@ -244,7 +249,7 @@ CString CToolCommandLine::Debugger(const CToolOptions& project, const CToolOptio
 CString CToolCommandLine::AppletViewer(const CToolOptions* pProject, const CToolOptions& global,
                                        const char* pszExePath, BOOL bDebug, const CString& strPageFileName)
 {
-    CString strLine = JdkPrefix(pszExePath) + "appletviewer" + " ";
+    CString strLine = JdkProgram(pszExePath, "appletviewer") + " ";
     if (pProject && bDebug)
         strLine += " -debug";
     strLine += " " + InterpreterExtra(global) + " ";
@@ -254,7 +259,7 @@ CString CToolCommandLine::AppletViewer(const CToolOptions* pProject, const CTool
 
 CString CToolCommandLine::Jar(const CJarOptions& options, const char* pszExePath)
 {
-    CString strLine = JdkPrefix(pszExePath) + "jar ";
+    CString strLine = JdkProgram(pszExePath, "jar") + " ";
     // The one-letter switches, in the order the archive tool is given them.
     static const std::pair<BOOL CJarOptions::*, char> s_letters[] = {
         {&CJarOptions::m_bCreate, 'c'},           {&CJarOptions::m_bVerbose, 'v'},
@@ -282,7 +287,7 @@ CString CToolCommandLine::Jar(const CJarOptions& options, const char* pszExePath
 
 CString CToolCommandLine::Rmic(const CRmiOptions& options, const CString& strClassPath, const char* pszExePath)
 {
-    CString strLine = JdkPrefix(pszExePath) + "rmic ";
+    CString strLine = JdkProgram(pszExePath, "rmic") + " ";
     if (options.m_bClassPath && !strClassPath.IsEmpty())
         strLine += "-classpath " + QuoteIfSpaced(strClassPath) + " ";
     struct CFlag {

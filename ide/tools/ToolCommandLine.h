@@ -20,6 +20,8 @@ class CToolCommandLine {
 public:
     // The JDK folder with "/" added; "" when pszExePath is empty or null (tools found through PATH).
     static CString JdkPrefix(const char* pszExePath);
+    // The command of a JDK tool in that folder, quoted when the path has a space.
+    static CString JdkProgram(const char* pszExePath, const char* pszTool);
     // str in double quotes when it holds a blank, else str unchanged.
     static CString QuoteIfSpaced(const CString& str);
     // str without its trailing "/" when it is at least 4 characters long.

@@ -52,11 +52,15 @@ const SJavaCase g_cases[] = {
     {.pszName = "lengths cut", .bCutPath = true, .pszBegin = "//Bxyz", .nBeginLength = 3, .pszEnd = "//E\u00e4",
      .nEndLength = 3, .pszText = "x();junk", .nTextLength = 4, .strAfter = "//B\nx();\n//E\n"},
     {.pszName = "lengths too long", .pszBegin = "//B", .nBeginLength = 99, .pszText = "x", .nTextLength = 99},
-    // The begin length counts UTF-8 bytes: 11 of them are "//B Grüße".
+    // Lengths count characters as Java does (UTF-16 units): 9 of them are "//B Grüße".
     {.pszName = "non-ASCII", .strBefore = "// \u00e4\n//B Gr\u00fc\u00dfe\nalt\n//E\n",
-     .pszFileName = "Gr\u00f6\u00dfe.java", .pszBegin = "//B Gr\u00fc\u00dfen", .nBeginLength = 11,
+     .pszFileName = "Gr\u00f6\u00dfe.java", .pszBegin = "//B Gr\u00fc\u00dfen", .nBeginLength = 9,
      .pszText = "s = \"\u20ac \U0001F600 \\uD83D\\uDE00 \\uDC00\";",
      .strAfter = "// \u00e4\n//B Gr\u00fc\u00dfe\ns = \"\u20ac \U0001F600 \U0001F600 \uFFFD\";\n//E\n"},
+    {.pszName = "non-ASCII text with its own length", .pszText = "caf\u00e9 \u00fc \u20acjunk", .nTextLength = 8,
+     .strAfter = "//B\ncaf\u00e9 \u00fc \u20ac\n//E\n"},
+    {.pszName = "cut inside a surrogate pair", .pszText = "ab\U0001F600c", .nTextLength = 3,
+     .strAfter = "//B\nab\n//E\n"},
 };
 
 struct SJavaRun {

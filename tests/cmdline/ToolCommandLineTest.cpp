@@ -60,6 +60,9 @@ TEST(ToolCommandLineTest, PrefixQuotingAndOutputDirTrimming)
         EXPECT_EQ(CToolCommandLine::TrimOutputDir(c.pszIn), c.pszTrimmed) << c.pszIn;
     }
     EXPECT_EQ(CToolCommandLine::JdkPrefix(nullptr), "");
+    EXPECT_EQ(CToolCommandLine::JdkProgram("/my jdk/bin", "javac"), "\"/my jdk/bin/javac\"");
+    EXPECT_EQ(CToolCommandLine::JdkProgram("/jdk/bin/", "jar"), "/jdk/bin/jar");
+    EXPECT_EQ(CToolCommandLine::JdkProgram(nullptr, "java"), "java");
 }
 
 TEST(ToolCommandLineTest, CompilerSwitchesAndSources)

@@ -19,7 +19,8 @@ protected:
 TEST_F(ProfileTest, ReadsWithWindowsRules)
 {
     CProfile profile(Write("; comment\r\n[Editor]\r\nTabSize = 8 \r\nFont=Courier New\r\nLead=42abc\r\n"
-                           "Neg=-7\r\nWord=abc\r\nEmpty=\r\n\r\n[ other ]\r\nkey=v\r\n"));
+                           "Neg=-7\r\nMin=-2147483648\r\nMax=2147483647\r\nWrap=4294967296\r\n"
+                           "NegWrap=-4294967295\r\nWord=abc\r\nEmpty=\r\n\r\n[ other ]\r\nkey=v\r\n"));
     struct Case {
         const char* pszSection;
         const char* pszKey;
@@ -27,7 +28,8 @@ TEST_F(ProfileTest, ReadsWithWindowsRules)
     } ints[] = {
         {"Editor", "TabSize", 8}, {"EDITOR", "tabsize", 8}, {"Editor", "Lead", 42}, {"Editor", "Neg", -7},
         {"Editor", "Word", 0},    {"Editor", "Empty", 0},   {"Editor", "Missing", 99}, {"Nowhere", "TabSize", 99},
-        {"Other", "key", 0},
+        {"Other", "key", 0},      {"Editor", "Min", -2147483647 - 1}, {"Editor", "Max", 2147483647},
+        {"Editor", "Wrap", 0},    {"Editor", "NegWrap", 1},
     };
     for (const Case& c : ints) {
         SCOPED_TRACE(testing::Message() << c.pszSection << "/" << c.pszKey);
@@ -89,4 +91,22 @@ TEST_F(ProfileTest, AppProfileLivesInTheSettingsFolder)
     CProfile::App().WriteInt("Colors", "Red", 5);
     EXPECT_EQ(ReadWholeFile(m_folder.File("config/mosk.ini")), "[Colors]\nRed=5\n");
     EXPECT_EQ(CProfile::App().GetInt("colors", "red", 0), 5);
+}
+
+TEST_F(ProfileTest, SavingThroughALinkReplacesTheLinkedFile)
+{
+    // Settings kept in another folder (a dotfiles checkout) and linked in.
+    std::filesystem::create_directory(m_folder.File("dotfiles").c_str());
+    CString strReal = m_folder.Write("dotfiles/mosk.ini", "[S]\nk=1\n");
+    chmod(strReal, 0640);
+    CString strLink = m_folder.File("mosk.ini");
+    ASSERT_EQ(symlink("dotfiles/mosk.ini", strLink), 0);
+    CProfile profile(strLink);
+    EXPECT_TRUE(profile.WriteInt("S", "k", 2));
+    struct stat st {};
+    ASSERT_EQ(lstat(strLink, &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadWholeFile(strReal), "[S]\nk=2\n");
+    ASSERT_EQ(stat(strReal, &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }

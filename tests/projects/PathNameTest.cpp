@@ -47,6 +47,9 @@ TEST(PathNameTest, RelativePathsStepOutOfTheProjectFolder)
         // Another drive, or no full path: stored whole.
         {"D:\\lib\\A.java", "/p/proj/", "D:/lib/A.java"},
         {"A.java", "/p/proj/", "A.java"},
+        // The folder itself is never stored as an empty text, which names nothing.
+        {"/p/proj/", "/p/proj/", "./"},
+        {"/p/proj/", "/p/proj", "./"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CPathName::MakeRelative(c.pszPath, c.pszDir), c.pszExpected) << c.pszPath;
@@ -83,7 +86,8 @@ TEST(PathNameTest, StoredTextsResolveAgainstTheFolderOfTheFile)
 
 TEST(PathNameTest, RelativeAndAbsoluteRoundTrip)
 {
-    const char* paths[] = {"/p/proj/A.java", "/p/other/deep/B.java", "/C.java", "/p/proj/x/y/z/D.html"};
+    const char* paths[] = {"/p/proj/A.java", "/p/other/deep/B.java", "/C.java", "/p/proj/x/y/z/D.html", "/p/proj/",
+                           "/p/C:/a/First.mosk", "/C:/a/F.mosk"};
     for (const char* pszPath : paths) {
         CString strBack;
         ASSERT_TRUE(CPathName::MakeAbsolute(CPathName::MakeRelative(pszPath, "/p/proj/"), "/p/proj/", strBack));

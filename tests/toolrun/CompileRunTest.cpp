@@ -76,6 +76,20 @@ TEST_F(ToolRunTest, CompileWithTheJdkFolderSetUsesItsCompiler)
     EXPECT_EQ(m_ui.m_nBeeps, 1);
 }
 
+TEST_F(ToolRunTest, AJdkFolderWithASpaceStillNamesOneProgram)
+{
+    CString strBin = JdkBinFolder();
+    ASSERT_FALSE(strBin.IsEmpty());
+    // The JDK as a user may unpack it: in a folder whose name has a blank.
+    CString strSpaced = m_folder.File("my jdk");
+    ASSERT_EQ(symlink(strBin, strSpaced), 0);
+    m_pApp->m_DirSettings.m_strExePath = strSpaced;
+    CString strHello = WriteSource("Hello.java", HELLO);
+    ASSERT_TRUE(CompileAndWait(strHello));
+    EXPECT_EQ(OutputLf(), "\"" + strSpaced.str() + "/javac\"   Hello.java...\nFile Compiled...\nNo Errors...");
+    EXPECT_TRUE(std::filesystem::exists(m_folder.File("Hello.class").str()));
+}
+
 TEST_F(ToolRunTest, CompileErrorsShowTheReportAndNavigateToTheLine)
 {
     CString strBad = WriteSource("Bad.java", BAD);
