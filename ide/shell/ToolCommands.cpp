@@ -360,11 +360,24 @@ BOOL CToolCommands::Compile(const char* pszPath, int nContinuation, BOOL bAllFil
     return StartToolRun(strCommandLine, file.GetDriveFolder(), pszPath, nContinuation, WM_COMPILE_DONE);
 }
 
+BOOL CToolCommands::RefuseUnsupportedDocType(const CToolOptions* pProject)
+{
+    if (CToolCommandLine::IsDocTypeSupported(pProject, GetGlobalOptions()))
+        return FALSE;
+    ShowOutputPane();
+    ClearOutput();
+    WriteOutput("The documentation tool of this JDK no longer writes the document type MIF. "
+                "Choose HTML in the JavaDoc options to document the sources.\n");
+    return TRUE;
+}
+
 BOOL CToolCommands::Document(const char* pszPath, int nContinuation)
 {
     if (IsToolRunActive())
         return FALSE;
     CProject* pProject = GetOpenProject();
+    if (RefuseUnsupportedDocType(pProject ? &pProject->m_options : nullptr))
+        return FALSE;
     CString strCommandLine =
         CToolCommandLine::Javadoc(pProject ? &pProject->m_options : nullptr, GetGlobalOptions(), GetExePath());
     CPathName file(pszPath);
@@ -377,6 +390,8 @@ BOOL CToolCommands::DocumentFolder(const char* pszFolder)
     if (IsToolRunActive())
         return FALSE;
     CProject* pProject = GetOpenProject();
+    if (RefuseUnsupportedDocType(pProject ? &pProject->m_options : nullptr))
+        return FALSE;
     CString strDir(pszFolder);
     if (strDir.IsEmpty() && pProject)
         strDir = pProject->m_strProjectDir;
@@ -695,9 +710,11 @@ void CToolCommands::OnRun()
         CString strPath = m_host.GetActiveDocumentPath();
         CPathName file(strPath);
         if (file.HasExtension(".java")) {
+            CString strLeftOut;
             CString strCommandLine = CToolCommandLine::Interpreter(nullptr, GetGlobalOptions(), GetExePath(),
-                                                                   file.GetBaseName());
-            StartProgramRun(strCommandLine, file.GetDriveFolder());
+                                                                   file.GetBaseName(), &strLeftOut);
+            if (StartProgramRun(strCommandLine, file.GetDriveFolder()))
+                ReportLeftOutSwitches(strLeftOut);
         } else if (file.HasExtension(".html") || file.HasExtension(".htm")) {
             CString strCommandLine = CToolCommandLine::AppletViewer(nullptr, GetGlobalOptions(), GetExePath(), FALSE,
                                                                     file.GetFileName());
@@ -731,9 +748,18 @@ void CToolCommands::OnRun()
 void CToolCommands::RunApplication(CProject& project)
 {
     CString strClass = CRunClass::ClassToRun(project);
+    CString strLeftOut;
     CString strCommandLine =
-        CToolCommandLine::Interpreter(&project.m_options, GetGlobalOptions(), GetExePath(), strClass);
-    StartProgramRun(strCommandLine, CRunClass::RunFolder(project));
+        CToolCommandLine::Interpreter(&project.m_options, GetGlobalOptions(), GetExePath(), strClass, &strLeftOut);
+    if (StartProgramRun(strCommandLine, CRunClass::RunFolder(project)))
+        ReportLeftOutSwitches(strLeftOut);
+}
+
+void CToolCommands::ReportLeftOutSwitches(const CString& strLeftOut)
+{
+    if (!strLeftOut.IsEmpty())
+        WriteOutput("Left out " + strLeftOut + ": the Java virtual machine of today no longer takes "
+                    + (strLeftOut.Find(' ') >= 0 ? "these switches" : "this switch") + ".\n");
 }
 
 void CToolCommands::RunApplet(CProject& project)

@@ -202,6 +202,11 @@ private:
     BOOL StartToolRun(const CString& strCommandLine, const CString& strWorkingDir, const char* pszSourcePath,
                       int nContinuation, UINT nCompletionMsg);
     void RunApplication(CProject& project);
+    // One output line naming the interpreter switches left out of a run.
+    void ReportLeftOutSwitches(const CString& strLeftOut);
+    // TRUE, with the reason in the output window, when the options ask for a
+    // document type the documentation tool no longer writes.
+    BOOL RefuseUnsupportedDocType(const CToolOptions* pProject);
     void RunApplet(CProject& project);
     void OnOutputChunk(const char* pBytes, DWORD nCount);
     // Drops plain user-command processes that have ended.

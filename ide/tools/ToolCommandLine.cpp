@@ -49,13 +49,22 @@ const CSwitchText JAVADOC_SWITCHES[] = {
     {&CToolOptions::m_bDocNoTree, " -notree "},
 };
 
-// The interpreter switches between " -ss" and " -D".
+// The interpreter switches between " -ss" and " -D" that today's virtual
+// machines still take, in the spelling they take.
 const CSwitchText INTERPRETER_CHECK_SWITCHES[] = {
     {&CToolOptions::m_bInterpVerbose, " -verbose"},
-    {&CToolOptions::m_bInterpVerify, " -verify"},
-    {&CToolOptions::m_bInterpNoVerify, " -noverify"},
-    {&CToolOptions::m_bInterpVerifyRemote, " -verifyremote"},
-    {&CToolOptions::m_bInterpVerboseGc, " -verbosegc"},
+    {&CToolOptions::m_bInterpVerboseGc, " -verbose:gc"},
+};
+
+// Switches of the first virtual machines that today's refuse or ignore:
+// they stay in the options but are left out of the command line.
+const CSwitchText INTERPRETER_DROPPED_SWITCHES[] = {
+    {&CToolOptions::m_bInterpCs, "-cs"},
+    {&CToolOptions::m_bInterpNoAsyncGc, "-noasyncgc"},
+    {&CToolOptions::m_bInterpOss, "-oss"},
+    {&CToolOptions::m_bInterpVerify, "-verify"},
+    {&CToolOptions::m_bInterpNoVerify, "-noverify"},
+    {&CToolOptions::m_bInterpVerifyRemote, "-verifyremote"},
 };
 
 // A valued switch of the combined options: the project's value when its
@@ -192,9 +201,8 @@ CString CToolCommandLine::Javadoc(const CToolOptions* pProject, const CToolOptio
         AppendSeparateValue(strLine, "-classpath ", strValue);
     if (Valued(project, global, &CToolOptions::m_bDocOutputDir, &CToolOptions::m_strDocOutputDir, strValue))
         AppendSeparateValue(strLine, " -d ", TrimOutputDir(strValue));
-    // The document type is the project's own (1 HTML adds nothing).
-    if (project.m_nDocType == 2)
-        strLine += " -doctype MIF ";
+    // The document type is the project's own: HTML adds nothing, and MIF is
+    // refused before a run (see IsDocTypeSupported).
     AppendSwitches(strLine, project, global, JAVADOC_SWITCHES);
     // A project keeps no switch for its extra options: its text counts when
     // present. The global text needs the global switch.
@@ -206,8 +214,13 @@ CString CToolCommandLine::Javadoc(const CToolOptions* pProject, const CToolOptio
     return strLine;
 }
 
+BOOL CToolCommandLine::IsDocTypeSupported(const CToolOptions* pProject, const CToolOptions& global)
+{
+    return (pProject ? *pProject : global).m_nDocType != 2;
+}
+
 CString CToolCommandLine::Interpreter(const CToolOptions* pProject, const CToolOptions& global,
-                                      const char* pszExePath, const CString& strClass)
+                                      const char* pszExePath, const CString& strClass, CString* pstrLeftOut)
 {
     const CToolOptions& project = pProject ? *pProject : global;
     CString strLine;
@@ -215,17 +228,18 @@ CString CToolCommandLine::Interpreter(const CToolOptions* pProject, const CToolO
         strLine = global.m_strInterpOtherCommand + " ";
     else
         strLine = JdkProgram(pszExePath, "java") + " ";
-    if (Either(project, global, &CToolOptions::m_bInterpCs))
-        strLine += " -cs";
+    CString strLeftOut;
+    for (const CSwitchText& item : INTERPRETER_DROPPED_SWITCHES)
+        if (Either(project, global, item.pSwitch))
+            strLeftOut += (strLeftOut.IsEmpty() ? "" : " ") + CString(item.pszText);
+    if (pstrLeftOut)
+        *pstrLeftOut = strLeftOut;
     CString strValue;
     if (Valued(project, global, &CToolOptions::m_bInterpClassPath, &CToolOptions::m_strInterpClassPath, strValue))
         AppendSeparateValue(strLine, " -classpath ", strValue);
-    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpMx, &CToolOptions::m_strInterpMx, " -mx");
-    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpMs, &CToolOptions::m_strInterpMs, " -ms");
-    if (Either(project, global, &CToolOptions::m_bInterpNoAsyncGc))
-        strLine += " -noasyncgc";
-    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpOss, &CToolOptions::m_strInterpOss, " -oss");
-    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpSs, &CToolOptions::m_strInterpSs, " -ss");
+    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpMx, &CToolOptions::m_strInterpMx, " -Xmx");
+    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpMs, &CToolOptions::m_strInterpMs, " -Xms");
+    AppendAttached(strLine, project, global, &CToolOptions::m_bInterpSs, &CToolOptions::m_strInterpSs, " -Xss");
     AppendSwitches(strLine, project, global, INTERPRETER_CHECK_SWITCHES);
     AppendAttached(strLine, project, global, &CToolOptions::m_bInterpD, &CToolOptions::m_strInterpD, " -D");
     strLine += " " + InterpreterExtra(global) + " ";

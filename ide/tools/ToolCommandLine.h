@@ -33,9 +33,13 @@ public:
     // The documentation tool's command line up to the file argument (a file name or ".").
     static CString Javadoc(const CToolOptions* pProject, const CToolOptions& global, const char* pszExePath);
     // The interpreter's whole command line for strClass (may be empty);
-    // program arguments only with a project and a class.
+    // program arguments only with a project and a class. The memory and GC
+    // switches are written as today's virtual machines take them; switches
+    // they no longer take are left out and named in *pstrLeftOut ("" when none).
     static CString Interpreter(const CToolOptions* pProject, const CToolOptions& global, const char* pszExePath,
-                               const CString& strClass);
+                               const CString& strClass, CString* pstrLeftOut = nullptr);
+    // FALSE when the options ask the documentation tool for a document type it no longer writes (MIF).
+    static BOOL IsDocTypeSupported(const CToolOptions* pProject, const CToolOptions& global);
     // The debugger's whole command line for strClass, with the project's program arguments.
     static CString Debugger(const CToolOptions& project, const CToolOptions& global, const char* pszExePath,
                             const CString& strClass);

@@ -170,11 +170,12 @@ TEST(ToolCommandLineTest, JavadocSwitchesAndSources)
          false, "javadoc -classpath /g "},
         {"output dir", [](CToolOptions& o) { o.m_bDocOutputDir = TRUE; o.m_strDocOutputDir = "/docs/"; }, None,
          false, "javadoc  -d /docs "},
-        {"document type MIF", [](CToolOptions& o) { o.m_nDocType = 2; }, None, false, "javadoc  -doctype MIF  "},
+        {"document type MIF is refused before the run", [](CToolOptions& o) { o.m_nDocType = 2; }, None, false,
+         "javadoc  "},
         {"document type is the project's own", [](CToolOptions& o) { o.m_nDocType = 1; },
          [](CToolOptions& o) { o.m_nDocType = 2; }, false, "javadoc  "},
         {"global document type without a project", None, [](CToolOptions& o) { o.m_nDocType = 2; }, true,
-         "javadoc  -doctype MIF  "},
+         "javadoc  "},
         {"version", [](CToolOptions& o) { o.m_bDocVersion = TRUE; }, None, false, "javadoc  -version  "},
         {"global version", None, [](CToolOptions& o) { o.m_bDocVersion = TRUE; }, false, "javadoc  -version  "},
         {"no deprecated", [](CToolOptions& o) { o.m_bDocNoDeprecated = TRUE; }, None, false,
@@ -201,7 +202,7 @@ TEST(ToolCommandLineTest, JavadocSwitchesAndSources)
              o.m_strDocExtraOptions = "-private";
          },
          None, false,
-         "javadoc -classpath /lib -d /docs -doctype MIF  -version  -nodeprecated  -author  -noindex  -notree  "
+         "javadoc -classpath /lib -d /docs -version  -nodeprecated  -author  -noindex  -notree  "
          "-private "},
         {"without a project the project's fields do not count",
          [](CToolOptions& o) { o.m_bDocAuthor = TRUE; o.m_strDocExtraOptions = "-p"; },
@@ -218,30 +219,30 @@ TEST(ToolCommandLineTest, InterpreterSwitchesAndSources)
 {
     const OptionCase cases[] = {
         {"nothing set", None, None, false, "java   Main "},
-        {"cs", [](CToolOptions& o) { o.m_bInterpCs = TRUE; }, None, false, "java  -cs  Main "},
+        {"cs", [](CToolOptions& o) { o.m_bInterpCs = TRUE; }, None, false, "java   Main "},
         {"class path quoted", [](CToolOptions& o) { o.m_bInterpClassPath = TRUE; o.m_strInterpClassPath = "/c p"; },
          None, false, "java  -classpath \"/c p\"  Main "},
         {"mx", [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "64m"; }, None, false,
-         "java  -mx64m  Main "},
+         "java  -Xmx64m  Main "},
         {"ms", [](CToolOptions& o) { o.m_bInterpMs = TRUE; o.m_strInterpMs = "8m"; }, None, false,
-         "java  -ms8m  Main "},
-        {"noasyncgc", [](CToolOptions& o) { o.m_bInterpNoAsyncGc = TRUE; }, None, false, "java  -noasyncgc  Main "},
+         "java  -Xms8m  Main "},
+        {"noasyncgc", [](CToolOptions& o) { o.m_bInterpNoAsyncGc = TRUE; }, None, false, "java   Main "},
         {"oss", [](CToolOptions& o) { o.m_bInterpOss = TRUE; o.m_strInterpOss = "1m"; }, None, false,
-         "java  -oss1m  Main "},
+         "java   Main "},
         {"ss", [](CToolOptions& o) { o.m_bInterpSs = TRUE; o.m_strInterpSs = "2m"; }, None, false,
-         "java  -ss2m  Main "},
+         "java  -Xss2m  Main "},
         {"verbose", [](CToolOptions& o) { o.m_bInterpVerbose = TRUE; }, None, false, "java  -verbose  Main "},
-        {"verify", [](CToolOptions& o) { o.m_bInterpVerify = TRUE; }, None, false, "java  -verify  Main "},
-        {"noverify", [](CToolOptions& o) { o.m_bInterpNoVerify = TRUE; }, None, false, "java  -noverify  Main "},
+        {"verify", [](CToolOptions& o) { o.m_bInterpVerify = TRUE; }, None, false, "java   Main "},
+        {"noverify", [](CToolOptions& o) { o.m_bInterpNoVerify = TRUE; }, None, false, "java   Main "},
         {"verifyremote", [](CToolOptions& o) { o.m_bInterpVerifyRemote = TRUE; }, None, false,
-         "java  -verifyremote  Main "},
-        {"verbosegc", [](CToolOptions& o) { o.m_bInterpVerboseGc = TRUE; }, None, false, "java  -verbosegc  Main "},
+         "java   Main "},
+        {"verbosegc", [](CToolOptions& o) { o.m_bInterpVerboseGc = TRUE; }, None, false, "java  -verbose:gc  Main "},
         {"define", [](CToolOptions& o) { o.m_bInterpD = TRUE; o.m_strInterpD = "a=b"; }, None, false,
          "java  -Da=b  Main "},
         {"global valued switch", [](CToolOptions& o) { o.m_strInterpMx = "1m"; },
-         [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "9m"; }, false, "java  -mx9m  Main "},
+         [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "9m"; }, false, "java  -Xmx9m  Main "},
         {"project value wins", [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "1m"; },
-         [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "9m"; }, false, "java  -mx1m  Main "},
+         [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "9m"; }, false, "java  -Xmx1m  Main "},
         {"global extra options only",
          [](CToolOptions& o) { o.m_bInterpExtraOptions = TRUE; o.m_strInterpExtraOptions = "-Xp"; },
          [](CToolOptions& o) { o.m_bInterpExtraOptions = TRUE; o.m_strInterpExtraOptions = "-Xint"; }, false,
@@ -277,8 +278,7 @@ TEST(ToolCommandLineTest, InterpreterSwitchesAndSources)
              o.m_strInterpProgramArgs = "x y";
          },
          [](CToolOptions& o) { o.m_bInterpExtraOptions = TRUE; o.m_strInterpExtraOptions = "-Xint"; }, false,
-         "java  -cs -classpath /c -mx64m -ms8m -noasyncgc -oss1m -ss2m -verbose -verify -noverify -verifyremote "
-         "-verbosegc -Da=b  -Xint Main x y"},
+         "java  -classpath /c -Xmx64m -Xms8m -Xss2m -verbose -verbose:gc -Da=b  -Xint Main x y"},
     };
     CheckCases(cases, std::size(cases), [](const CToolOptions* pProject, const CToolOptions& global) {
         return CToolCommandLine::Interpreter(pProject, global, "", "Main");
@@ -290,6 +290,34 @@ TEST(ToolCommandLineTest, InterpreterSwitchesAndSources)
     // No class: no program arguments either.
     EXPECT_EQ(CToolCommandLine::Interpreter(&project, global, "", ""), "java    ");
     EXPECT_EQ(CToolCommandLine::Interpreter(nullptr, global, "/jdk/", "p.Q"), "/jdk/java   p.Q ");
+
+    // What today's virtual machines refuse is named, in table order.
+    struct LeftOut {
+        void (*pfnSet)(CToolOptions&);
+        const char* pszLeftOut;
+    } leftOut[] = {
+        {[](CToolOptions&) {}, ""},
+        {[](CToolOptions& o) { o.m_bInterpVerbose = o.m_bInterpVerboseGc = o.m_bInterpMx = TRUE; }, ""},
+        {[](CToolOptions& o) { o.m_bInterpCs = TRUE; }, "-cs"},
+        {[](CToolOptions& o) { o.m_bInterpOss = o.m_bInterpNoVerify = TRUE; }, "-oss -noverify"},
+        {[](CToolOptions& o) {
+             o.m_bInterpCs = o.m_bInterpNoAsyncGc = o.m_bInterpOss = TRUE;
+             o.m_bInterpVerify = o.m_bInterpNoVerify = o.m_bInterpVerifyRemote = TRUE;
+         },
+         "-cs -noasyncgc -oss -verify -noverify -verifyremote"},
+    };
+    for (const LeftOut& c : leftOut) {
+        CToolOptions options;
+        c.pfnSet(options);
+        CString strLeftOut = "unset";
+        CToolCommandLine::Interpreter(&options, CToolOptions(), "", "Main", &strLeftOut);
+        EXPECT_EQ(strLeftOut, c.pszLeftOut);
+    }
+    CToolOptions mif;
+    mif.m_nDocType = 2;
+    EXPECT_FALSE(CToolCommandLine::IsDocTypeSupported(&mif, CToolOptions()));
+    EXPECT_TRUE(CToolCommandLine::IsDocTypeSupported(&project, mif));
+    EXPECT_FALSE(CToolCommandLine::IsDocTypeSupported(nullptr, mif));
 }
 
 TEST(ToolCommandLineTest, DebuggerTakesTheInterpreterClassPathAndArguments)

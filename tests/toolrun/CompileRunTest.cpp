@@ -359,3 +359,17 @@ TEST_F(ToolRunTest, CommandEnablingFollowsProjectAndRuns)
     ASSERT_TRUE(m_pTools->OnCommand(CToolCommands::ID_TOGGLE_COMPILER));
     EXPECT_FALSE(m_pDoc->m_options.m_bCompUseOther);
 }
+
+TEST_F(ToolRunTest, JavadocOfTheMifTypeSaysWhyAndRunsNothing)
+{
+    m_host.m_strActive = WriteSource("Hello.java", HELLO);
+    m_pDoc->m_options.m_nDocType = 2;
+    for (UINT nId : {CToolCommands::ID_JAVADOC, CToolCommands::ID_JAVADOC_FOLDER}) {
+        m_ui.AnswerFolder(m_folder.Path());
+        m_pTools->OnCommand(nId);
+        EXPECT_FALSE(m_pApp->m_ToolRun.m_bRunning);
+        EXPECT_EQ(OutputLf(), "The documentation tool of this JDK no longer writes the document type MIF. "
+                              "Choose HTML in the JavaDoc options to document the sources.\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder.File("Hello.html").str()));
+}

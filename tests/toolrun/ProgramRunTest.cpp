@@ -366,3 +366,43 @@ TEST_F(ProgramRunTest, ClosingTheMainWindowDuringRunsEndsThemAndClosesAfterwards
     EXPECT_NE(OutputLf().find("User Abort...\n"), std::string::npos);
     EXPECT_TRUE(WaitFor([&nCloseRequests] { return nCloseRequests == 2; }));
 }
+
+TEST_F(ProgramRunTest, OldInterpreterSwitchesStillStartTheProgram)
+{
+    m_host.m_strActive = CompiledSource("Ran.java", "public class Ran {\n    public static void main(String[] a) {\n"
+                                                    "        System.out.println(\"ran\");\n    }\n}\n");
+    struct Case {
+        const char* pszName;
+        void (*pfnSet)(CToolOptions&);
+        const char* pszInLine;  // must be in the command line; null: nothing added
+        const char* pszLeftOut; // the left-out line's switches; null: no such line
+    } cases[] = {
+        {"mx", [](CToolOptions& o) { o.m_bInterpMx = TRUE; o.m_strInterpMx = "64m"; }, " -Xmx64m ", nullptr},
+        {"ms", [](CToolOptions& o) { o.m_bInterpMs = TRUE; o.m_strInterpMs = "8m"; }, " -Xms8m ", nullptr},
+        {"ss", [](CToolOptions& o) { o.m_bInterpSs = TRUE; o.m_strInterpSs = "2m"; }, " -Xss2m ", nullptr},
+        {"verbosegc", [](CToolOptions& o) { o.m_bInterpVerboseGc = TRUE; }, " -verbose:gc ", nullptr},
+        {"cs", [](CToolOptions& o) { o.m_bInterpCs = TRUE; }, nullptr, "-cs"},
+        {"noasyncgc", [](CToolOptions& o) { o.m_bInterpNoAsyncGc = TRUE; }, nullptr, "-noasyncgc"},
+        {"oss", [](CToolOptions& o) { o.m_bInterpOss = TRUE; o.m_strInterpOss = "1m"; }, nullptr, "-oss"},
+        {"verify", [](CToolOptions& o) { o.m_bInterpVerify = TRUE; }, nullptr, "-verify"},
+        {"noverify", [](CToolOptions& o) { o.m_bInterpNoVerify = TRUE; }, nullptr, "-noverify"},
+        {"verifyremote", [](CToolOptions& o) { o.m_bInterpVerifyRemote = TRUE; }, nullptr, "-verifyremote"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        m_pDoc->m_options = CToolOptions();
+        c.pfnSet(m_pDoc->m_options);
+        ASSERT_TRUE(m_pTools->OnCommand(CToolCommands::ID_RUN));
+        ASSERT_TRUE(WaitProgramDone());
+        std::string strOut = OutputLf();
+        std::string strFirst = strOut.substr(0, strOut.find('\n'));
+        if (c.pszInLine) {
+            EXPECT_NE(strFirst.find(c.pszInLine), std::string::npos) << strFirst;
+        }
+        std::string strLeftOut = c.pszLeftOut ? std::string("\nLeft out ") + c.pszLeftOut + ": " : "\nLeft out ";
+        EXPECT_EQ(strOut.find(strLeftOut) != std::string::npos, c.pszLeftOut != nullptr) << strOut;
+        EXPECT_NE(strOut.find("\nran\n"), std::string::npos) << strOut;
+        EXPECT_EQ(strOut.find("Unrecognized option"), std::string::npos) << strOut;
+        EXPECT_EQ(strOut.find("warning"), std::string::npos) << strOut;
+    }
+}
