@@ -1,9 +1,11 @@
 # Mosk: the two set-up commands are `make run` and `make test`.
 BUILD     ?= build
 BENCHDIR  ?= build-bench
+RELEASE   ?= build-release
+PREFIX    ?= /usr/local
 GENERATOR := -G Ninja
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench release install package clean
 
 all: build
 
@@ -31,5 +33,19 @@ bench:
 	cmake --build $(BENCHDIR)
 	bench/run-all $(BENCHDIR)
 
+# An optimised tree of its own for what gets installed; DESTDIR is honoured.
+release: deps
+	cmake -S . -B $(RELEASE) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DMOSK_TESTS=OFF -DMOSK_BENCH=OFF \
+	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(RELEASE)
+
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE)
+
+# A Debian package (mosk_VERSION_ARCH.deb in $(RELEASE)) of a /usr tree.
+package: deps
+	$(MAKE) release PREFIX=/usr
+	cd $(RELEASE) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(BENCHDIR)
+	rm -rf $(BUILD) $(BENCHDIR) $(RELEASE)

@@ -24,12 +24,12 @@ const CCommandEntry s_commands[] = {
     {"project", &CProjectCommand::Run, "project FILE     a project file (.mosk) or the project list (mosk.proj) as text"},
 };
 
-int Usage()
+int Usage(FILE* pOut = stderr)
 {
-    std::fprintf(stderr, "usage: mosk-tool COMMAND ARGS...\n");
+    std::fprintf(pOut, "usage: mosk-tool COMMAND ARGS...\n       mosk-tool --help | --version\n");
     for (const CCommandEntry& entry : s_commands)
-        std::fprintf(stderr, "  %s\n", entry.pszUsage);
-    return 2;
+        std::fprintf(pOut, "  %s\n", entry.pszUsage);
+    return pOut == stderr ? 2 : 0;
 }
 
 } // namespace
@@ -38,6 +38,12 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
         return Usage();
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+        return Usage(stdout);
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("mosk-tool %s\n", MOSK_VERSION);
+        return 0;
+    }
     for (const CCommandEntry& entry : s_commands)
         if (std::strcmp(argv[1], entry.pszName) == 0)
             return entry.pfnRun(argc - 2, argv + 2);
