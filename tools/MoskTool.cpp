@@ -16,7 +16,9 @@ struct CCommandEntry {
 };
 
 const CCommandEntry s_commands[] = {
-    {"rtf", &CRtfCommand::Run, "rtf FILE         the coloured rich text the editor receives for FILE"},
+    {"rtf", &CRtfCommand::Run,
+     "rtf [--modern] FILE  the coloured rich text the editor receives for FILE\n"
+     "                   (--modern: with the keywords Java gained after 1.1, as the editor colours them)"},
     {"outline", &COutlineCommand::Run,
      "outline FILE...  the declarations of Java files, one per line:\n"
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},

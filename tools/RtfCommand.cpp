@@ -1,5 +1,6 @@
 #include "RtfCommand.h"
 
+#include "ModernJavaKeywords.h"
 #include "RichTextExport.h"
 #include "TinctoView.h"
 
@@ -42,10 +43,18 @@ bool ReadFile(const char* pszPath, std::string& strText, std::string& strError)
 
 int CRtfCommand::Run(int argc, char** argv)
 {
+    // --modern adds the keywords of today's Java, as the editor shows them.
+    bool bModern = argc == 2 && std::strcmp(argv[0], "--modern") == 0;
+    if (bModern) {
+        --argc;
+        ++argv;
+    }
     if (argc != 1) {
-        std::fprintf(stderr, "usage: mosk-tool rtf FILE\n");
+        std::fprintf(stderr, "usage: mosk-tool rtf [--modern] FILE\n");
         return 2;
     }
+    if (bModern)
+        CModernJavaKeywords::Install();
     std::string strText, strError;
     if (!ReadFile(argv[0], strText, strError)) {
         std::fprintf(stderr, "mosk-tool: cannot read %s: %s\n", argv[0], strError.c_str());

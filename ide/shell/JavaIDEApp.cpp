@@ -6,6 +6,7 @@
 #include "CommandRunContext.h"
 #include "CommandRunner.h"
 #include "CommandsDoc.h"
+#include "ModernJavaKeywords.h"
 #include "Profile.h"
 #include "ProjectDoc.h"
 #include "SettingsFile.h"
@@ -156,6 +157,7 @@ BOOL CJavaIDEApp::RunStartupStep(int nStep)
     case 7:
         if (!CreateMainFrameObject())
             return FALSE;
+        CModernJavaKeywords::Install();
         CTinctoView::Init(m_EditorSettings.m_clrEditBack, 100);
         CTinctoView::SetSpaceForTab(m_EditorSettings.m_bTabSpaces);
         CTinctoView::SetSmartIndent(m_EditorSettings.m_bSmartIndent);

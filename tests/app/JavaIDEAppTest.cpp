@@ -164,6 +164,12 @@ TEST(JavaIDEApp, StartupRunsTheStepsInOrder)
         "8 project list", "8 main frame", "9 console", "10 templates", "12 help search", "13 show", "15 finish",
         "15 tip"};
     EXPECT_EQ(app.m_log, expected);
+    // The editor colours today's Java keywords in the keyword format.
+    CJavaLanguage* pJava = CTinctoView::GetJavaLanguage();
+    ASSERT_NE(pJava->GetUserKeywords(), nullptr);
+    EXPECT_EQ(pJava->IsKeyword("record"), pJava->GetUserKeywords());
+    EXPECT_EQ(pJava->IsKeyword("record")->GetTextFormat(), pJava->GetJavaKeywords()->GetTextFormat());
+    EXPECT_EQ(pJava->IsKeyword("recorder"), nullptr);
     // The program folder is the data folder; the index files live there.
     CString strData = folder.DataFolder();
     EXPECT_EQ(app.m_DirSettings.m_strProgramPath, strData);
