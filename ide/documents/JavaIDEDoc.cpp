@@ -122,7 +122,10 @@ void CJavaIDEDoc::SetModifiedFlag(BOOL bModified)
 
 void CJavaIDEDoc::SetPathName(const char* pszPath, BOOL bAddToRecent)
 {
-    m_strPathName = pszPath ? pszPath : "";
+    CString strNewPath(pszPath ? pszPath : "");
+    if (strNewPath != m_strPathName)
+        m_nDiskTime = 0;  // known only of the file this document read or wrote
+    m_strPathName = strNewPath;
     if (CJavaIDEView* pView = GetView())
         pView->SetPathName(m_strPathName);
     if (bAddToRecent && !m_strPathName.IsEmpty())
@@ -183,6 +186,9 @@ BOOL CJavaIDEDoc::OnOpenDocument(const char* pszPath)
     pView->SetUnix(strText.find('\r') == std::string::npos);
     pView->SetRO(CSafeFile::IsReadOnly(strPath));
     m_nRememberedTime = 0;
+    // The time of the stat before the read: a change made while reading
+    // counts as a change made outside.
+    m_nDiskTime = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
     m_bModified = FALSE;
     SetTitle(m_strTitle);
     return TRUE;
@@ -274,11 +280,13 @@ BOOL CJavaIDEDoc::OnFileSaveAs()
     CJavaIDEView* pView = GetView();
     BOOL bOldReadOnly = pView && pView->GetReadOnly();
     CLanguage* pOldLanguage = pView ? pView->GetLanguage() : nullptr;
+    long long nOldDiskTime = m_nDiskTime;
     SetPathName(strPath, TRUE);
     if (pView)
         pView->SetReadOnly(CSafeFile::IsReadOnly(strPath));
     if (!DoFileSave()) {
         SetPathName(strOldPath, FALSE);
+        m_nDiskTime = nOldDiskTime;
         if (pView)
             pView->SetReadOnly(bOldReadOnly);
         return FALSE;
@@ -324,6 +332,7 @@ BOOL CJavaIDEDoc::DoSave(const char* pszPath, BOOL bReplace)
         return FALSE;
     if (bReplace && strPath != m_strPathName) {
         SetPathName(strPath, TRUE);
+        m_nDiskTime = CSafeFile::ModificationTime(strPath);
         if (CJavaIDEView* pView = GetView())
             pView->SetReadOnly(FALSE);
     }
@@ -339,6 +348,21 @@ BOOL CJavaIDEDoc::OnSaveDocument(const char* pszPath)
     CJavaIDEView* pView = GetView();
     if (!pView)
         return FALSE;
+    // A file another program changed since it was read is not written over
+    // without the question, also when the window never lost the focus.
+    if (!m_strPathName.IsEmpty() && m_strPathName == pszPath && m_nDiskTime != 0) {
+        long long nNow = CSafeFile::ModificationTime(pszPath);
+        if (nNow != 0 && nNow != m_nDiskTime) {
+            m_nRememberedTime = nNow;
+            CString strQuestion;
+            strQuestion.Format("File %s has been modified from outside. Plese select Yes to reload the file !!!",
+                               pszPath);
+            if (AfxMessageBox(strQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+                Reload();
+                return FALSE;
+            }
+        }
+    }
     CString strText = pView->GetCtrl().GetWindowText();
     if (pView->IsUnix())
         CTinctoView::ConvertToUnix(strText);
@@ -350,6 +374,8 @@ BOOL CJavaIDEDoc::OnSaveDocument(const char* pszPath)
         Tell(CString("Cannot write the file ") + pszPath + ": " + strError + " !!!");
         return FALSE;
     }
+    if (m_strPathName == pszPath)
+        m_nDiskTime = CSafeFile::ModificationTime(pszPath);
     return TRUE;
 }
 

@@ -70,6 +70,11 @@ public:
     // The modification time remembered when the view lost the focus (0: none).
     long long GetRememberedTime() const { return m_nRememberedTime; }
     void SetRememberedTime(long long nTime) { m_nRememberedTime = nTime; }
+    // The file's modification time when this document last read or wrote
+    // it, or when the user last chose to keep the text over a change made
+    // outside; 0 when unknown.
+    long long GetDiskTime() const { return m_nDiskTime; }
+    void SetDiskTime(long long nTime) { m_nDiskTime = nTime; }
 
     // The open project, or null.
     CProject* GetOpenProject() const;
@@ -86,6 +91,7 @@ private:
 
     CJavaIDEViewHost* m_pHost;
     long long m_nRememberedTime = 0;
+    long long m_nDiskTime = 0;
     BOOL m_bInSetTitle = FALSE;
     static int m_nUntitledCount;
 };

@@ -203,6 +203,8 @@ void CJavaIDEView::CheckOutsideChange()
                    pDoc->GetPathName().c_str());
     if (AfxMessageBox(strText, MB_YESNO | MB_ICONQUESTION) == IDYES)
         pDoc->Reload();
+    else
+        pDoc->SetDiskTime(nNow);  // the text shown is the one to keep
 }
 
 void CJavaIDEView::PostMessage(UINT nMessage, WPARAM wParam, LPARAM lParam)

@@ -316,6 +316,59 @@ TEST_F(JavaIDEDocTest, OutsideChangeIsAskedOncePerLossAndGainOfTheFocus)
     EXPECT_EQ(questions(), 2);
 }
 
+TEST_F(JavaIDEDocTest, SaveAfterAnOutsideChangeAsksBeforeWritingOverIt)
+{
+    CString strPath = m_folder.Write("Race.java", "class Race {}\n");
+    CString strQuestion =
+        "File " + strPath + " has been modified from outside. Plese select Yes to reload the file !!!";
+    struct Case {
+        const char* pszName;
+        int nAnswer;
+        bool bSaved;
+        const char* pszOnDisk;
+        const char* pszText;
+    } cases[] = {
+        {"No writes the editor's text over the change", IDNO, true, "// class Race {}\n", "// class Race {}\r\n"},
+        {"Yes reloads and writes nothing", IDYES, false, "class Other {}\n", "class Other {}\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        m_folder.Write("Race.java", "class Race {}\n");
+        CDocViewPair pair(&m_host);
+        ASSERT_TRUE(pair.Open(strPath));
+        pair.Type("// ");
+        // Another program writes while the window keeps the focus.
+        m_folder.Write("Race.java", "class Other {}\n");
+        Touch(strPath, 7);
+        m_ui.m_shown.clear();
+        m_ui.Answer(c.nAnswer);
+        EXPECT_EQ(pair.doc.OnFileSave() != FALSE, c.bSaved);
+        ASSERT_EQ(m_ui.m_shown.size(), 1u);
+        EXPECT_EQ(m_ui.m_shown[0].strText, strQuestion);
+        EXPECT_EQ(ReadWholeFile(strPath), c.pszOnDisk);
+        EXPECT_EQ(pair.Text(), c.pszText);
+
+        // Once settled, a later save asks nothing.
+        m_ui.m_shown.clear();
+        pair.Type("x");
+        EXPECT_TRUE(pair.doc.OnFileSave());
+        EXPECT_TRUE(m_ui.m_shown.empty());
+    }
+
+    // Save As to another name is no outside change of that file.
+    CDocViewPair pair(&m_host);
+    ASSERT_TRUE(pair.Open(strPath));
+    const std::string strShown = ReadWholeFile(strPath);
+    CString strOther = m_folder.Write("Elsewhere.java", "old\n");
+    Touch(strOther, 30);
+    m_ui.m_shown.clear();
+    m_ui.AnswerFiles({strOther});
+    EXPECT_TRUE(pair.doc.OnFileSaveAs());
+    EXPECT_EQ(ReadWholeFile(strOther), strShown);
+    for (const auto& shown : m_ui.m_shown)
+        EXPECT_NE(shown.strText, "File " + strOther + " has been modified from outside. Plese select Yes to reload the file !!!");
+}
+
 TEST_F(JavaIDEDocTest, SaveReparsesIntoTheProjectAndMarksTheFileForCompiling)
 {
     CProjectDoc projects;
