@@ -4,6 +4,7 @@
 #include "CommandRunContext.h"
 #include "CommandRunner.h"
 #include "CommandsDoc.h"
+#include "DocumentRecovery.h"
 #include "DocumentWindows.h"
 #include "FrameHosts.h"
 #include "JavaIDEApp.h"
@@ -97,6 +98,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pDocuments = std::make_unique<CDocumentWindows>(m_pMdiArea, this);
+    m_pRecovery = std::make_unique<CDocumentRecovery>(m_pDocuments.get());
     m_pDocuments->SetNewWindowFont(GetEditorFont());
     m_pDocumentHost = std::make_unique<CFrameDocumentHost>(*this);
     m_pTools = std::make_unique<CToolCommands>(app, *m_pDocumentHost);
@@ -700,6 +702,8 @@ bool CMainFrame::event(QEvent* pEvent)
     if (pEvent->type() == QEvent::UpdateRequest && !m_bPainted && isVisible()) {
         m_bPainted = true;
         QTimer::singleShot(0, m_pCommands.get(), [this] { m_pCommands->LoadToolBarPictures(); });
+        // What a crashed or killed program left is offered once the window shows.
+        QTimer::singleShot(0, m_pRecovery.get(), [this] { m_pRecovery->OfferRestore(); });
         if (qEnvironmentVariableIntValue("MOSK_STARTUP_TRACE") == 1)
             std::fprintf(stderr, "mosk: first paint at %lld\n",
                          static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
@@ -720,6 +724,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     m_bClosed = true;
     m_idleTimer.stop();
     m_pDocuments->DestroyAll();
+    m_pRecovery->RemoveOwn();
     pEvent->accept();
 }
 

@@ -33,6 +33,7 @@ class QLabel;
 class QMdiArea;
 class QSplitter;
 class QTabWidget;
+class CDocumentRecovery;
 class QToolBar;
 
 class CMainFrame : public QMainWindow, public CJavaIDEViewHost {
@@ -62,6 +63,8 @@ public:
     // The document window in front, null when there is none.
     CDocumentWindow* GetActiveSourceFrame() const;
     CDocumentWindows& GetDocumentWindows() const { return *m_pDocuments; }
+    // The keeper of the documents' unsaved text.
+    CDocumentRecovery& GetRecovery() const { return *m_pRecovery; }
     // Routes a view command (DocumentCommands.h) to the active source window.
     BOOL RouteViewCommand(UINT nId);
     BOOL IsViewCommandEnabled(UINT nId);
@@ -181,6 +184,7 @@ private:
     QString m_strBaseTitle = QStringLiteral("Mosk");
     std::unique_ptr<CMainFrameCommands> m_pCommands;
     QTimer m_idleTimer;
+    std::unique_ptr<CDocumentRecovery> m_pRecovery;
     bool m_bClosed = false;      // the close checks passed: later close requests just close
     bool m_bSplittersSet = false;
 };

@@ -1,6 +1,7 @@
 #include "MoskApp.h"
 
 #include "DirectoriesDlg.h"
+#include "DocumentRecovery.h"
 #include "FirstRunDlg.h"
 #include "FrameHosts.h"
 #include "MainFrame.h"
@@ -94,6 +95,7 @@ void CMoskApp::LoadRecentFileList(int nLength)
 BOOL CMoskApp::CreateMainFrameObject()
 {
     m_pFrame = std::make_unique<CMainFrame>(*this, m_recent);
+    m_pFrame->GetRecovery().CatchTermination();
     m_pFrame->ReadLayout(GetProfile());
     return TRUE;
 }
