@@ -4,7 +4,8 @@
 # into it with real X key events (xdotool), saves it with Ctrl+S and compares the file on
 # disk byte for byte, compiles it with F7 and reads the compiler's error through AT-SPI (as
 # a screen reader would), closes the main window as a window manager does (WM_DELETE_WINDOW)
-# and checks what the program wrote into mosk.ini.
+# and checks what the program wrote into mosk.ini. Then it types again, kills the program
+# with SIGKILL, starts it again, restores the kept text and saves it, byte for byte.
 #
 # Everything it writes stays in one temporary folder (settings, data, home, runtime folder,
 # logs), removed at the end unless MOSK_E2E_KEEP=1. Every process it starts is stopped by
@@ -317,6 +318,67 @@ step_settings() {
   [ ${#missing[@]} -eq 0 ] || { echo "mosk.ini [Windows] lacks: ${missing[*]}"; return 1; }
 }
 
+# ---- Never losing text: typing, a kill -9, a new start that offers the text again.
+KEPT='// kept'
+
+# launch [ENV=VALUE...] [FILE]: starts the program and waits for its first window.
+launch() {
+  local t0 deadline
+  t0=$(now_ms)
+  ( cd "$TMP/work" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+      DISPLAY="$DISPLAY_NAME" DBUS_SESSION_BUS_ADDRESS="$DBUS_ADDR" HOME="$TMP/home" XDG_RUNTIME_DIR="$TMP/run" \
+      QT_QPA_PLATFORM=xcb MOSK_CONFIG_DIR="$TMP/cfg" MOSK_DATA_DIR="$TMP/data" MOSK_NO_FIRST_RUN=1 \
+      MOSK_RECOVERY_SECONDS=1 "$MOSK" "$@" ) >>"$TMP/mosk.log" 2>&1 </dev/null &
+  MOSK_PID=$!
+  deadline=$(( t0 + 30000 ))
+  while [ -z "$(xdo search --onlyvisible --pid "$MOSK_PID" 2>/dev/null | head -1)" ]; do
+    running "$MOSK_PID" || { echo "mosk ended before showing a window"; tail -20 "$TMP/mosk.log"; return 1; }
+    (( $(now_ms) > deadline )) && { echo "no window after 30 s"; return 1; }
+    sleep 0.05
+  done
+  sleep 0.5
+  WIN=$(main_window)
+  [ -n "$WIN" ]
+}
+
+step_kill() {
+  launch "$JAVA" || return 1
+  [ "$(window_count)" = 1 ] || { echo "a question at a start with nothing to restore"; return 1; }
+  keys ctrl+Home || return 1
+  type_text "$KEPT" || return 1
+  keys Return || return 1
+  sleep 2.5                             # the next keeping of the unsaved text
+  ls "$TMP"/data/recovery/*.recover >/dev/null 2>&1 || { echo "no recovery file after typing"; return 1; }
+  kill -KILL "$MOSK_PID"
+  wait "$MOSK_PID" 2>/dev/null
+  MOSK_PID=''
+  return 0
+}
+
+step_restore() {
+  local expected=$TMP/restored.java i
+  printf '%s\n%s%s' "$KEPT" "$ORIGINAL" "$TYPED" >"$expected"
+  cmp -s "$expected" "$JAVA" && { echo "the typing was saved before the kill"; return 1; }
+  launch || return 1
+  for i in $(seq 100); do
+    [ "$(window_count)" -gt 1 ] && break
+    sleep 0.1
+  done
+  [ "$(window_count)" -gt 1 ] || { echo "no restore question at the start after the kill"; return 1; }
+  log "        asked: $(xdo getwindowname "$(xdo getwindowfocus)")"
+  keys Return || return 1               # Restore is the default
+  sleep 0.5
+  keys ctrl+s || return 1
+  for i in $(seq 100); do
+    cmp -s "$expected" "$JAVA" && break
+    sleep 0.1
+  done
+  cmp -s "$expected" "$JAVA" || { echo "the restored text is not what was typed:";
+    diff <(od -c "$expected") <(od -c "$JAVA") | head -20; return 1; }
+  step_close || return 1
+  ! ls "$TMP"/data/recovery/*.recover >/dev/null 2>&1 || { echo "recovery files left after a clean close"; return 1; }
+}
+
 log "mosk-e2e: $MOSK"
 run_step display start_display || exit 1
 run_step bus start_bus || exit 1
@@ -325,6 +387,7 @@ if run_step open step_open; then
   run_step compile step_compile
   run_step screenshot step_screenshot
   run_step close step_close && run_step settings step_settings
+  run_step kill step_kill && run_step restore step_restore
 fi
 
 log "mosk-e2e: passed: ${PASSED_STEPS[*]:-none}"
