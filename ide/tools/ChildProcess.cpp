@@ -98,7 +98,9 @@ BOOL CChildProcess::Start(CChildProcessOwner* pOwner)
     CloseFd(fdNullCopy);
     CloseFd(fdsIn[0]);
     CloseFd(fdsOut[1]);
-    if (!bStarted) {
+    auto pRun = std::make_shared<CChildRun>();
+    // Started but not watchable counts as not started: the child was killed.
+    if (!bStarted || !pRun->process.Attach(nPid)) {
         CloseFd(fdsIn[1]);
         CloseFd(fdsOut[0]);
         CString strText;
@@ -106,9 +108,6 @@ BOOL CChildProcess::Start(CChildProcessOwner* pOwner)
         AfxMessageBox(strText);
         return FALSE;
     }
-
-    auto pRun = std::make_shared<CChildRun>();
-    pRun->process.Attach(nPid);
     pRun->pObject = this;
     pRun->pOwner = pOwner ? pOwner : g_pDefaultOwner;
     pRun->fdOutputRead = fdsOut[0];

@@ -1,5 +1,6 @@
 #include "ProcessHandle.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -11,10 +12,19 @@
 
 namespace {
 
+std::atomic<int> s_nTestMode{0};
+
 int OpenPidFd(pid_t nPid)
 {
+    if (s_nTestMode.load() != 0) {
+        errno = ENOSYS;
+        return -1;
+    }
     return static_cast<int>(::syscall(SYS_pidfd_open, nPid, 0));
 }
+
+// Polling step of a child watched through its pid.
+constexpr int PID_POLL_MS = 10;
 
 int ExitStatusOf(int nStatus)
 {
@@ -47,12 +57,17 @@ void CProcessHandle::CloseDescriptors()
     m_nPidFd = m_nWakeFd = -1;
 }
 
+void CProcessHandle::SetTestMode(int nMode)
+{
+    s_nTestMode = nMode;
+}
+
 BOOL CProcessHandle::Attach(pid_t nPid)
 {
     m_nPid = nPid;
     m_nPidFd = OpenPidFd(nPid);
-    m_nWakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (m_nPidFd < 0 || m_nWakeFd < 0) {
+    m_nWakeFd = s_nTestMode.load() == 2 ? -1 : ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_nWakeFd < 0) {
         // Not yet reaped, so the pid is still this child's.
         ::kill(nPid, SIGKILL);
         int nStatus;
@@ -69,6 +84,8 @@ void CProcessHandle::Signal(int nSignal)
 {
     if (m_nPidFd >= 0)
         ::syscall(SYS_pidfd_send_signal, m_nPidFd, nSignal, nullptr, 0);
+    else if (m_nPid > 0 && !m_bEnded)
+        ::kill(m_nPid, nSignal);  // not reaped yet (see Wait), so still our child
 }
 
 void CProcessHandle::Terminate()
@@ -86,11 +103,8 @@ void CProcessHandle::Terminate()
     }
 }
 
-int CProcessHandle::Wait()
+bool CProcessHandle::WaitForEnd()
 {
-    if (m_nPid <= 0 || m_bEnded)
-        return -1;
-    m_bWaiting = TRUE;
     using Clock = std::chrono::steady_clock;
     bool bKillArmed = false;
     Clock::time_point killAt;
@@ -103,34 +117,55 @@ int CProcessHandle::Wait()
         if (bKillArmed) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(killAt - Clock::now()).count();
             if (left <= 0) {
+                std::lock_guard<std::mutex> lock(m_mutex);
                 Signal(SIGKILL);
                 bKillArmed = false;
-                killAt = Clock::time_point::max();
                 m_bTerminating = FALSE;
-                nTimeout = -1;
             } else {
                 nTimeout = static_cast<int>(left);
             }
         }
-        struct pollfd fds[2] = {{m_nPidFd, POLLIN, 0}, {m_nWakeFd, POLLIN, 0}};
-        const int n = ::poll(fds, 2, nTimeout);
+        if (m_nPidFd < 0) {
+            // Without a pidfd: has it ended? (WNOWAIT leaves it unreaped.)
+            siginfo_t info {};
+            if (::waitid(P_PID, static_cast<id_t>(m_nPid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            if (info.si_pid == m_nPid)
+                return true;
+            if (nTimeout < 0 || nTimeout > PID_POLL_MS)
+                nTimeout = PID_POLL_MS;
+        }
+        struct pollfd fds[2] = {{m_nWakeFd, POLLIN, 0}, {m_nPidFd, POLLIN, 0}};
+        const int n = ::poll(fds, m_nPidFd >= 0 ? 2 : 1, nTimeout);
         if (n < 0 && errno != EINTR)
-            break;
-        if (n > 0 && (fds[1].revents & POLLIN)) {
+            return false;
+        if (n > 0 && (fds[0].revents & POLLIN)) {
             uint64_t nCount;
             if (::read(m_nWakeFd, &nCount, sizeof nCount) < 0) {
                 // nothing to drain
             }
         }
-        if (n > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
-            break;
+        if (m_nPidFd >= 0 && n > 0 && (fds[1].revents & (POLLIN | POLLHUP | POLLERR)))
+            return true;
     }
+}
+
+int CProcessHandle::Wait()
+{
+    if (m_nPid <= 0 || m_bEnded)
+        return -1;
+    m_bWaiting = TRUE;
+    WaitForEnd();
     int nStatus = 0;
     pid_t nResult;
+    // Reaped under the lock: a signal of Terminate goes before the pid is free.
+    std::lock_guard<std::mutex> lock(m_mutex);
     while ((nResult = ::waitpid(m_nPid, &nStatus, 0)) < 0 && errno == EINTR) {
     }
     // A finished run holds no descriptors, however long its state is kept.
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_bEnded = TRUE;
     CloseDescriptors();
     return nResult == m_nPid ? ExitStatusOf(nStatus) : -1;

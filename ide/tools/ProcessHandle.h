@@ -1,8 +1,11 @@
 // CProcessHandle: a started child process, held through a pidfd so that a
-// signal can never reach another process that reused the pid. One thread
-// (the run's waiter) calls Wait, which reaps the child; any thread may call
-// Terminate, which sends SIGTERM and lets the waiter send SIGKILL when the
-// child has not ended after the grace period.
+// signal can never reach another process that reused the pid. Where the
+// kernel has no pidfds (before 5.3, some containers) the pid itself is used:
+// the child is then reaped only under the lock that signals take, so a
+// signal still cannot reach another process. One thread (the run's waiter)
+// calls Wait, which reaps the child; any thread may call Terminate, which
+// sends SIGTERM and lets the waiter send SIGKILL when the child has not
+// ended after the grace period.
 #pragma once
 
 #include "WinTypes.h"
@@ -22,7 +25,8 @@ public:
     CProcessHandle& operator=(const CProcessHandle&) = delete;
 
     // Takes over the child nPid (a child of this process, not yet reaped).
-    // FALSE when its pidfd could not be opened; the child is then killed and reaped.
+    // FALSE when it cannot be watched at all; the child is then killed and
+    // reaped, and the caller reports that the program could not start.
     BOOL Attach(pid_t nPid);
     pid_t GetPid() const { return m_nPid; }
 
@@ -35,8 +39,16 @@ public:
     // Wait has reaped the child (its descriptors are closed then).
     BOOL HasEnded() const { return m_bEnded.load(); }
 
+    // For tests: 0 as the system allows, 1 as if the kernel had no pidfds,
+    // 2 as if nothing could watch a child (Attach fails).
+    static void SetTestMode(int nMode);
+    // The child is watched through a pidfd (FALSE: through its pid).
+    BOOL HasPidFd() const { return m_nPidFd >= 0; }
+
 private:
     void Signal(int nSignal);
+    // Blocks until the child has ended, without reaping it; FALSE on an error.
+    bool WaitForEnd();
     void CloseDescriptors();
 
     std::mutex m_mutex;            // Terminate against the waiter closing the descriptors

@@ -113,7 +113,14 @@ BOOL CProgramRunner::Start(const char* pszCommandLine, const char* pszWorkingDir
     }
 
     auto pRun = std::make_shared<CProgramRun>();
-    pRun->process.Attach(nPid);
+    if (!pRun->process.Attach(nPid)) {
+        // Started, but nothing could watch it: it was killed, and did not run.
+        ClosePair(fdsOut);
+        ClosePair(fdsIn);
+        if (pOutput)
+            pOutput->WriteOutput(CannotStartText());
+        return FALSE;
+    }
     pRun->pRecord = &m_record;
     pRun->fdOutputRead = fdsOut[0];
     pRun->fdInputWrite = fdsIn[1];

@@ -110,7 +110,14 @@ BOOL CToolRunner::Start(const char* pszCommandLine, const char* pszWorkingDir, c
     }
 
     auto pRun = std::make_shared<CToolRun>();
-    pRun->process.Attach(nPid);
+    if (!pRun->process.Attach(nPid)) {
+        // Started, but nothing could watch it: it was killed, and did not run.
+        if (pOutput)
+            pOutput->WriteOutput(CannotStartText(pszCommandLine, "the started process cannot be watched."));
+        ::close(fdRedirect);
+        ::unlink(strPath);
+        return FALSE;
+    }
     pRun->pRecord = &m_record;
     m_pRun = pRun;
 

@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "ProcessHandle.h"
 #include "ChildProcessOwner.h"
 #include "RunnerTestSupport.h"
 #include "ScriptedUserInterface.h"
@@ -138,6 +139,16 @@ TEST_F(ChildProcessTest, AMissingProgramShowsTheErrorBox)
     EXPECT_FALSE(inMissingFolder.Start(&m_owner));
     ASSERT_EQ(m_ui.m_shown.size(), 2u);
     EXPECT_EQ(m_ui.m_shown[1].strText, "Error executing the command true");
+
+    // Started, but nothing can watch it: killed, and told as a failed start.
+    CProcessHandle::SetTestMode(2);
+    CChildProcess unwatched("sleep 30", "", m_window.GetHandle());
+    EXPECT_FALSE(unwatched.Start(&m_owner));
+    CProcessHandle::SetTestMode(0);
+    ASSERT_EQ(m_ui.m_shown.size(), 3u);
+    EXPECT_EQ(m_ui.m_shown[2].strText, "Error executing the command sleep 30");
+    EXPECT_FALSE(unwatched.IsRunning());
+    EXPECT_EQ(CChildProcess::GetLiveCount(), 0);
 }
 
 TEST_F(ChildProcessTest, TheOwnerIsNotToldAboutADestroyedObject)

@@ -1,5 +1,6 @@
 #include "ProcessSpawner.h"
 #include "ProgramRunState.h"
+#include "ProcessHandle.h"
 #include "ProgramRunner.h"
 #include "RunnerTestSupport.h"
 #include "TempFolder.h"
@@ -109,13 +110,18 @@ TEST_F(ProgramRunnerTest, AFailedStartWritesTheLongTextAndStaysIdle)
         const char* pszName;
         const char* pszLine;
         const char* pszDir;
+        bool bUnwatchable = false;  // started, but nothing can watch it
     };
     const Case cases[] = {{"missing program", "appletviewer page.html", nullptr},
-                          {"missing folder", "cat", "/nonexistent/mosk"}};
+                          {"missing folder", "cat", "/nonexistent/mosk"},
+                          {"started but not watchable", "sleep 30", nullptr, true}};
     for (const Case& c : cases) {
+        CProcessHandle::SetTestMode(c.bUnwatchable ? 2 : 0);
         EXPECT_FALSE(m_runner.Start(c.pszLine, c.pszDir, m_pFrame->GetHandle(), &m_output)) << c.pszName;
+        CProcessHandle::SetTestMode(0);
         EXPECT_EQ(m_output.m_strText, CProgramRunner::CannotStartText()) << c.pszName;
         EXPECT_FALSE(m_runner.IsBusy()) << c.pszName;
+        EXPECT_FALSE(m_record.m_bBusy) << c.pszName;
     }
     EXPECT_EQ(std::string(CProgramRunner::CannotStartText()).substr(0, 62),
               "Error executing a JAVA program. Please check the following - \n");

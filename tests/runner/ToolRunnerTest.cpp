@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "ToolRunState.h"
 #include "ToolRunner.h"
+#include "ProcessHandle.h"
 #include "ProcessSpawner.h"
 
 #include <gtest/gtest.h>
@@ -119,16 +120,20 @@ TEST_F(ToolRunnerTest, StartFailuresWriteTheReasonAndLeaveTheRecordIdle)
         const char* pszLine;
         const char* pszDir;
         const char* pszReason;
+        bool bUnwatchable = false;  // started, but nothing can watch it
     };
     const Case cases[] = {
         {"missing program", "mosk-no-such-javac -g Foo.java", nullptr,
          "The program \"mosk-no-such-javac\" was not found in PATH."},
         {"missing folder", "/bin/true", "/nonexistent/mosk", "The working directory \"/nonexistent/mosk\" does not exist."},
+        {"started but not watchable", "sleep 30", nullptr, "the started process cannot be watched.", true},
     };
     const int nFds = CountOpenFds();
     for (const Case& c : cases) {
         m_output.m_strText.clear();
+        CProcessHandle::SetTestMode(c.bUnwatchable ? 2 : 0);
         EXPECT_FALSE(m_runner.Start(c.pszLine, c.pszDir, "", 0, WM_COMPILE_DONE, m_frame.GetHandle(), &m_output));
+        CProcessHandle::SetTestMode(0);
         EXPECT_EQ(m_output.m_strText, std::string("Unable to start the command line: ") + c.pszLine + "\n" + c.pszReason + "\n")
             << c.pszName;
         EXPECT_FALSE(m_runner.IsActive()) << c.pszName;
