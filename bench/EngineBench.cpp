@@ -67,16 +67,13 @@ void BM_RichText(benchmark::State& state)
     state.counters["rtf_per_text"] = static_cast<double>(nOut) / static_cast<double>(state.iterations() * g_corpus.TotalBytes());
 }
 
-// Loads one text into a fresh control the way the editor opens a file.
+// Loads one text into a fresh control the way the editor opens a file:
+// through the view's own LoadText, with its size hint and transfer size.
 void LoadIntoControl(CTinctoView& view, CRichEditCtrl& ctrl, const std::string& strText)
 {
-    view.BeginTransfer(strText.data(), static_cast<long>(strText.size()));
-    CStreamInData data(&view);
-    data.SetFormat(&CTinctoView::m_NormalTxt);
-    CEditStreamCookie cookie{nullptr, &data, 0};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, &CTinctoView::EditStreamCallBack};
-    ctrl.StreamIn(SF_RTF, es);
-    view.EndTransfer();
+    view.SetEditCtrl(&ctrl);
+    view.LoadText(strText.data(), static_cast<long>(strText.size()));
+    view.SetEditCtrl(nullptr);
 }
 
 void BM_Load(benchmark::State& state)

@@ -122,8 +122,16 @@ void BM_ProgramRunTenMegabytes(benchmark::State& state)
             state.SkipWithError("the program run did not start");
             return;
         }
-        while (tools.m_exitSeen == Clock::time_point{})
+        // A run that never ends is a failure, not a hang of the benchmark.
+        const Clock::time_point giveUp = start + std::chrono::seconds(60);
+        while (tools.m_exitSeen == Clock::time_point{} && Clock::now() < giveUp)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (tools.m_exitSeen == Clock::time_point{}) {
+            tools.OnCommand(CToolCommands::ID_STOP_RUN);
+            CRunThreads::WaitIdle(10000);
+            state.SkipWithError("the program run did not end within 60 s");
+            return;
+        }
         double dExit = std::chrono::duration<double, std::milli>(tools.m_exitSeen - start).count();
         double dChunk = std::chrono::duration<double, std::milli>(tools.m_maxChunk).count();
         state.SetIterationTime(dExit / 1000.0);
