@@ -37,6 +37,7 @@ import javax.swing.JMenuBar;
 import javax.swing.JOptionPane;
 import javax.swing.JPanel;
 import javax.swing.JScrollPane;
+import javax.swing.ScrollPaneConstants;
 import javax.swing.JTextArea;
 import javax.swing.JTextField;
 import javax.swing.JToggleButton;
@@ -89,7 +90,8 @@ public final class BuilderWindow extends JFrame {
         form.setBorder(BorderFactory.createEmptyBorder(6, 6, 6, 6));
         JPanel east = new JPanel(new BorderLayout());
         east.add(form, BorderLayout.NORTH);
-        add(new JScrollPane(east), BorderLayout.EAST);
+        add(new JScrollPane(east, ScrollPaneConstants.VERTICAL_SCROLLBAR_AS_NEEDED,
+                            ScrollPaneConstants.HORIZONTAL_SCROLLBAR_NEVER), BorderLayout.EAST);
         refresh();
         setSize(Math.max(640, design.width() + 320), Math.max(480, design.height() + 140));
         setLocationByPlatform(true);
@@ -379,16 +381,22 @@ public final class BuilderWindow extends JFrame {
             for (int gx = 0; gx < getWidth(); gx += design.gridWidth())
                 for (int gy = 0; gy < getHeight(); gy += design.gridHeight())
                     g.drawLine(gx, gy, gx, gy);
-            for (DesignComponent c : design.components()) {
-                JComponent sample = samples.get(c.kind);
-                show(sample, c);
-                renderers.paintComponent(g, sample, this, c.x, c.y, c.width, c.height, true);
-            }
+            // The selected component is drawn last, so that it stays in sight while it is dragged.
+            for (DesignComponent c : design.components())
+                if (c != selected)
+                    paintSample(g, c);
             if (selected != null) {
+                paintSample(g, selected);
                 g.setColor(Color.BLUE);
                 g.drawRect(selected.x - 1, selected.y - 1, selected.width + 1, selected.height + 1);
                 g.fillRect(selected.x + selected.width - HANDLE, selected.y + selected.height - HANDLE, HANDLE, HANDLE);
             }
+        }
+
+        private void paintSample(Graphics g, DesignComponent c) {
+            JComponent sample = samples.get(c.kind);
+            show(sample, c);
+            renderers.paintComponent(g, sample, this, c.x, c.y, c.width, c.height, true);
         }
 
         private void show(JComponent sample, DesignComponent c) {
