@@ -60,9 +60,10 @@ import mosk.helpers.TypeNames;
  * The beans of an archive are the classes its manifest marks "Java-Bean:
  * True"; when it marks none (or has no manifest), every public class with a
  * public constructor without arguments. A bean that cannot be introspected
- * is reported on standard error and skipped. Exit status 0 when every bean
- * was written; 1 with the reason on standard error when the file cannot be
- * read, a bean fails or nothing could be written; 2 for wrong arguments.
+ * is reported on standard error and skipped. Exit status 0 when the beans
+ * that could be introspected were written (an archive may hold none); 1
+ * with the reason on standard error when the file cannot be read or
+ * written, or every marked bean failed; 2 for wrong arguments.
  */
 public class DumpBean {
     public static void main(String[] args) {
@@ -72,25 +73,30 @@ public class DumpBean {
             System.exit(2);
         }
         StringBuilder out = new StringBuilder();
-        int failures;
+        boolean done;
         try {
-            failures = dump(args[0], out);
+            done = dump(args[0], out);
         } catch (Exception | LinkageError e) {
             System.err.println("DumpBean: cannot read " + args[0] + ": " + DumpClass.reason(e));
             System.exit(1);
             return;
         }
+        if (!done)
+            System.exit(1);
         try {
             Files.write(Paths.get(args[1]), out.toString().getBytes(StandardCharsets.UTF_8));
         } catch (Exception e) {
             System.err.println("DumpBean: cannot write " + args[1] + ": " + DumpClass.reason(e));
             System.exit(1);
         }
-        System.exit(failures == 0 ? 0 : 1);
     }
 
-    /** Appends the descriptions of the beans of NAME to out; returns the number of beans that failed. */
-    static int dump(String name, StringBuilder out) throws Exception {
+    /**
+     * Appends the descriptions of the beans of NAME to out. A bean that
+     * fails is reported on standard error; false when every marked bean of
+     * an archive failed.
+     */
+    static boolean dump(String name, StringBuilder out) throws Exception {
         File jar = new File(name.endsWith(".jar") ? name : name + ".jar");
         if (jar.isFile())
             return dumpJar(jar, out);
@@ -98,10 +104,10 @@ public class DumpBean {
         if (!file.isFile())
             throw new java.io.FileNotFoundException("neither " + jar.getPath() + " nor " + file.getPath() + " exists");
         describe(ClassFolderLoader.loadClassFile(file), out);
-        return 0;
+        return true;
     }
 
-    private static int dumpJar(File jar, StringBuilder out) throws Exception {
+    private static boolean dumpJar(File jar, StringBuilder out) throws Exception {
         List<String> names = new ArrayList<>();
         boolean marked;
         try (JarFile archive = new JarFile(jar)) {
@@ -115,14 +121,16 @@ public class DumpBean {
                 }
             }
         }
-        int failures = 0;
+        int written = 0, failures = 0;
         URL[] urls = {jar.getAbsoluteFile().toURI().toURL()};
         try (URLClassLoader loader = new URLClassLoader(urls, ClassLoader.getSystemClassLoader())) {
             for (String className : names) {
                 try {
                     Class<?> c = Class.forName(className, false, loader);
-                    if (marked || isBeanCandidate(c))
+                    if (marked || isBeanCandidate(c)) {
                         describe(c, out);
+                        ++written;
+                    }
                 } catch (Exception | LinkageError e) {
                     // Unmarked classes that do not load are no beans; a marked one is a failure.
                     if (marked) {
@@ -132,7 +140,7 @@ public class DumpBean {
                 }
             }
         }
-        return failures;
+        return written > 0 || failures == 0;
     }
 
     /** The class names of the manifest's sections marked "Java-Bean: True", in the manifest's order. */

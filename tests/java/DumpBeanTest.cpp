@@ -141,10 +141,14 @@ protected:
                        "Manifest-Version: 1.0\n\n"
                        "Name: kit/gauges/Dial.class\nJava-Bean: True\n\n"
                        "Name: kit/gauges/Needle.class\nJava-Bean: False\n\n"
-                       "Name: kit/gauges/Gauge.class\nJava-Bean: true\n\n");
+                       "Name: kit/gauges/Gauge.class\nJava-Bean: true\n\n"
+                       "Name: kit/gauges/Missing.class\nJava-Bean: True\n\n");
+        s_pRoot->Write("missing.mft", "Manifest-Version: 1.0\n\nName: kit/gauges/Missing.class\nJava-Bean: True\n\n");
         Jar({"--create", "--file", s_pRoot->File("marked.jar").str(), "--manifest",
              s_pRoot->File("beans.mft").str(), "-C", strClasses, "."});
         Jar({"--create", "--no-manifest", "--file", s_pRoot->File("unmarked.jar").str(), "-C", strClasses, "."});
+        Jar({"--create", "--file", s_pRoot->File("missing.jar").str(), "--manifest", s_pRoot->File("missing.mft").str(),
+             "-C", strClasses, "kit/gauges/Dial.class"});
     }
     static void TearDownTestSuite()
     {
@@ -170,12 +174,15 @@ TEST_F(DumpBeanTest, DescribesTheBeansOfEachKindOfFile)
         const char* pszFolder;  // under the test's folder
         const char* pszFile;    // the file's name without extension
         std::string strText;    // the description written
+        const char* pszErr;     // standard error
     };
     const SBeanCase cases[] = {
-        {"ArchiveWithManifestInItsOrder", "", "marked", std::string(s_dialText) + s_gaugeText},
+        // A marked bean that is missing is reported; the others are written.
+        {"ArchiveWithManifestInItsOrder", "", "marked", std::string(s_dialText) + s_gaugeText,
+         "DumpBean: cannot introspect kit.gauges.Missing: ClassNotFoundException: kit.gauges.Missing\n"},
         {"ArchiveWithoutManifestTakesPublicNoArgumentClasses", "", "unmarked",
-         std::string(s_dialText) + s_gaugeText},
-        {"ClassFile", "classes/kit/gauges", "Gauge", s_gaugeText},
+         std::string(s_dialText) + s_gaugeText, ""},
+        {"ClassFile", "classes/kit/gauges", "Gauge", s_gaugeText, ""},
     };
     CTempFolder out;
     for (const SBeanCase& c : cases) {
@@ -183,7 +190,7 @@ TEST_F(DumpBeanTest, DescribesTheBeansOfEachKindOfFile)
         std::string strOutFile = out.File(c.pszFile).str();
         CJavaRun run = CJavaRun::Java({"DumpBean", c.pszFile, strOutFile}, s_pRoot->File(c.pszFolder).str());
         EXPECT_EQ(run.m_nExit, 0) << run.m_strErr;
-        EXPECT_EQ(run.m_strErr, "");
+        EXPECT_EQ(run.m_strErr, c.pszErr);
         EXPECT_EQ(ReadWholeFile(strOutFile.c_str()), c.strText);
     }
 }
@@ -199,6 +206,7 @@ TEST_F(DumpBeanTest, FailuresExitWithTheReason)
     } failures[] = {
         {"NoSuchFile", "nothing", "DumpBean: cannot read nothing: FileNotFoundException: neither nothing.jar nor nothing.class exists"},
         {"NotAnArchive", "broken", "DumpBean: cannot read broken: ZipException"},
+        {"EveryMarkedBeanFails", "missing", "DumpBean: cannot introspect kit.gauges.Missing"},
     };
     for (const SFailure& f : failures) {
         SCOPED_TRACE(f.pszName);

@@ -167,10 +167,15 @@ TEST_F(DumpClassTest, OutputReadsBackWithTheClassMembers)
     }
 }
 
-TEST_F(DumpClassTest, WritesTheDeclarationText)
+TEST_F(DumpClassTest, WritesTheDeclarationTextOfTheFolderClassBeforeTheClassPath)
 {
+    // Another lib.shapes.Shape on the class path is not the one dumped.
+    CTempFolder decoy;
+    std::string strSource = decoy.Write("Shape.java", "package lib.shapes;\npublic interface Shape { void decoy(); }\n").str();
+    CJavaRun::Compile({strSource}, decoy.Path().str(), decoy.Path().str());
     CTempFolder out;
-    CJavaRun run = Dump("lib/shapes", "Shape", out.File("shape").str());
+    CJavaRun run = CJavaRun::Java({"DumpClass", "Shape", out.File("shape").str()}, Classes() + "/lib/shapes",
+                                  decoy.Path().str());
     ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
     EXPECT_EQ(ReadWholeFile(out.File("shape")),
               "package lib.shapes;\n"

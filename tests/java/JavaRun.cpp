@@ -46,10 +46,12 @@ CJavaRun CJavaRun::Run(const std::string& strProgram, const std::vector<std::str
     return run;
 }
 
-CJavaRun CJavaRun::Java(const std::vector<std::string>& args, const std::string& strFolder)
+CJavaRun CJavaRun::Java(const std::vector<std::string>& args, const std::string& strFolder,
+                        const std::string& strMoreClassPath)
 {
+    std::string strClassPath = MOSK_CLASSES_ZIP + (strMoreClassPath.empty() ? "" : ":" + strMoreClassPath);
     std::vector<std::string> all = {"-XX:-UsePerfData", "-XX:TieredStopAtLevel=1", "-Xshare:auto",
-                                    "-Djava.awt.headless=true", "-cp", MOSK_CLASSES_ZIP};
+                                    "-Djava.awt.headless=true", "-cp", strClassPath};
     all.insert(all.end(), args.begin(), args.end());
     return Run(MOSK_JAVA_EXE, all, strFolder);
 }

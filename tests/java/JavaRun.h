@@ -12,8 +12,9 @@ public:
     // standard output and standard error are kept separately.
     static CJavaRun Run(const std::string& strProgram, const std::vector<std::string>& args,
                         const std::string& strFolder);
-    // "java -cp classes.zip" and the arguments, with java.awt.headless set.
-    static CJavaRun Java(const std::vector<std::string>& args, const std::string& strFolder);
+    // "java -cp classes.zip" (and strMoreClassPath after it) and the arguments, with java.awt.headless set.
+    static CJavaRun Java(const std::vector<std::string>& args, const std::string& strFolder,
+                         const std::string& strMoreClassPath = "");
     // javac -d strOut on the sources (paths); fails the test when it does not compile.
     static void Compile(const std::vector<std::string>& sources, const std::string& strOut,
                         const std::string& strFolder);

@@ -12,8 +12,9 @@ import java.nio.file.Files;
  * declares. The class's own name is read from the file's constant pool;
  * classes of the same package are then looked up beside it, and classes of
  * other packages under the package root (the folder above the package's
- * folders) when the folder lies in its package's folders. Everything else
- * comes from the class path the virtual machine was started with.
+ * folders) when the folder lies in its package's folders. These come
+ * before classes of the same name on the class path the virtual machine was
+ * started with, which gives everything else.
  */
 public final class ClassFolderLoader extends ClassLoader {
     private final File folder;
@@ -93,19 +94,38 @@ public final class ClassFolderLoader extends ClassLoader {
         return root;
     }
 
-    @Override
-    protected Class<?> findClass(String name) throws ClassNotFoundException {
-        if (name.equals(mainName))
-            return defineClass(name, mainData, 0, mainData.length);
+    /** The class file of a class beside the loaded one or under its package root, or null. */
+    private File localFile(String name) {
         int dot = name.lastIndexOf('.');
-        File file;
+        File file = null;
         if ((dot < 0 ? "" : name.substring(0, dot)).equals(packageName))
             file = new File(folder, name.substring(dot + 1) + ".class");
         else if (root != null)
             file = new File(root, name.replace('.', File.separatorChar) + ".class");
-        else
-            throw new ClassNotFoundException(name);
-        if (!file.isFile())
+        return file != null && file.isFile() ? file : null;
+    }
+
+    // The folder's own classes come first, before any of the same name on the class path.
+    @Override
+    protected Class<?> loadClass(String name, boolean resolve) throws ClassNotFoundException {
+        synchronized (getClassLoadingLock(name)) {
+            Class<?> c = findLoadedClass(name);
+            if (c == null && !name.startsWith("java.") && (name.equals(mainName) || localFile(name) != null))
+                c = findClass(name);
+            if (c == null)
+                return super.loadClass(name, resolve);
+            if (resolve)
+                resolveClass(c);
+            return c;
+        }
+    }
+
+    @Override
+    protected Class<?> findClass(String name) throws ClassNotFoundException {
+        if (name.equals(mainName))
+            return defineClass(name, mainData, 0, mainData.length);
+        File file = localFile(name);
+        if (file == null)
             throw new ClassNotFoundException(name);
         try {
             byte[] data = Files.readAllBytes(file.toPath());

@@ -291,6 +291,8 @@ public final class ResourceFile {
 
     /** Writes data into a new file beside path and moves it over path. */
     static void writeReplacing(Path path, byte[] data) throws IOException {
+        if (Files.exists(path) && !Files.isWritable(path))
+            throw new IOException("The file " + path + " is read-only");
         Path folder = path.toAbsolutePath().getParent();
         Path temp = Files.createTempFile(folder, "." + path.getFileName(), ".tmp");
         try {
