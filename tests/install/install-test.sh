@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$TMP/root" cmake --install "$BUILD" --prefix /usr >"$TMP/install.log" 2>&1 || { cat "$TMP/install.log"; fail "cmake --install"; }
 ROOT=$TMP/root/usr
-for f in bin/mosk bin/mosk-tool share/mosk/tips.txt share/mosk/keyboard.txt share/mosk/Subwright.class \
+for f in bin/mosk bin/mosk-tool share/mosk/tips.txt share/mosk/keyboard.txt share/mosk/classes.zip share/mosk/Subwright.class \
          share/mosk/subwright.jar share/applications/mosk.desktop share/mime/packages/mosk-project.xml \
          share/icons/hicolor/48x48/apps/mosk.png share/icons/hicolor/scalable/apps/mosk.svg \
          share/man/man1/mosk.1 share/man/man1/mosk-tool.1; do
