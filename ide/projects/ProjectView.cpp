@@ -375,8 +375,14 @@ void CProjectView::OnItemChanged(QTreeWidgetItem* pItem, int)
     if (!pNode)
         return;
     QString strText = pItem->text(0);
-    if (strText == Text(pNode->GetShownLabel()))
+    QString strLabel = Text(pNode->GetShownLabel());
+    if (strText == strLabel)
         return;
+    if (strLabel != m_strEditStart) {
+        // The node was renamed while an editor stood open on it: the model's name wins.
+        UpdateItem(pItem, pNode);
+        return;
+    }
     CProjectTreeCommands commands(*m_pDoc);
     QByteArray text = strText.trimmed().toUtf8();
     if (!commands.OnLabelEdited(pNode, text.constData())) {
@@ -554,6 +560,15 @@ void CProjectView::startDrag(Qt::DropActions)
     pDrag->setPixmap(currentItem()->icon(0).pixmap(16, 16));
     // The drop happens inside exec, while the token lives.
     pDrag->exec(Qt::CopyAction);
+}
+
+bool CProjectView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent)
+{
+    QString strStart = index.data(Qt::DisplayRole).toString();
+    bool bEditing = QTreeWidget::edit(index, trigger, pEvent);
+    if (bEditing)
+        m_strEditStart = strStart;
+    return bEditing;
 }
 
 CString CProjectView::Dump() const

@@ -80,6 +80,8 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    // Remembers the label an edit starts from.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent) override;
 
 private:
     CProjectClassNode ClassNodeOf(const QTreeWidgetItem* pItem) const;
@@ -102,5 +104,6 @@ private:
     CProjectViewHost m_defaultHost;
     CProjectViewHost* m_pHost = &m_defaultHost;
     std::set<const CTreeItem*> m_sorted;   // folders shown in alphabetical order
+    QString m_strEditStart;                // the label when the latest edit began
     int m_nUpdating = 0;                   // item changes made here, not by the user's editing
 };

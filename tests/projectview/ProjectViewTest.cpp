@@ -11,6 +11,7 @@
 #include "JavaIDEView.h"
 #include "MainFrame.h"
 #include "MDIOutputFrame.h"
+#include "PathName.h"
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectFileItem.h"
@@ -51,6 +52,24 @@ std::vector<UINT> MenuIds(const std::vector<CProjectViewMenuItem>& items)
     for (const CProjectViewMenuItem& item : items)
         ids.push_back(item.nID);
     return ids;
+}
+
+// Edits pItem's label as the user does: the editor opens, takes the text, Enter commits it.
+bool EditLabel(CProjectView& view, QTreeWidgetItem* pItem, const char* pszText)
+{
+    view.setCurrentItem(pItem);
+    view.editItem(pItem);
+    QLineEdit* pEditor = nullptr;
+    for (QLineEdit* pEdit : view.viewport()->findChildren<QLineEdit*>())
+        if (pEdit->isVisible())
+            pEditor = pEdit;
+    if (!pEditor)
+        return false;
+    pEditor->selectAll();
+    QTest::keyClicks(pEditor, pszText);
+    QTest::keyClick(pEditor, Qt::Key_Return);
+    QApplication::processEvents();
+    return true;
 }
 
 } // namespace
@@ -139,6 +158,7 @@ TEST_F(ProjectViewTest, MenusFollowTheKindOfNode)
 TEST_F(ProjectViewTest, FileCommandsChangeTheModelAndTheTreeTogether)
 {
     StartWithProject();
+    Frame().show();
     CProject& project = Doc().GetProject();
 
     // Add File on the folder.
@@ -183,12 +203,12 @@ TEST_F(ProjectViewTest, FileCommandsChangeTheModelAndTheTreeTogether)
     WriteSource("Taken.java", "class Taken {}\n");
     QTreeWidgetItem* pMain = Item("Main.java");
     ASSERT_NE(pMain, nullptr);
-    pMain->setText(0, QStringLiteral("Taken.java"));
+    ASSERT_TRUE(EditLabel(View(), pMain, "Taken.java"));
     EXPECT_EQ(m_ui.m_shown.back().strText, "File " + m_folder.File("Taken.java") + " exists. Cannot rename.");
     EXPECT_EQ(Item("Main.java"), pMain);
     EXPECT_TRUE(project.HasFile(m_strMain));
     // A free name renames the file on the disk and in the project.
-    pMain->setText(0, QStringLiteral("Start.java"));
+    ASSERT_TRUE(EditLabel(View(), pMain, "Start.java"));
     EXPECT_TRUE(Exists(m_folder.File("Start.java")));
     EXPECT_FALSE(Exists(m_strMain));
     EXPECT_TRUE(project.HasFile(m_folder.File("Start.java")));
@@ -215,8 +235,12 @@ TEST_F(ProjectViewTest, AddFolderStartsEditingItsLabel)
     QTreeWidgetItem* pFolder = View().currentItem();
     ASSERT_NE(pFolder, nullptr);
     EXPECT_EQ(pFolder->text(0), "Folder");
-    auto* pEditor = View().findChild<QLineEdit*>();
+    QLineEdit* pEditor = nullptr;
+    for (QLineEdit* pEdit : View().viewport()->findChildren<QLineEdit*>())
+        if (pEdit->isVisible())
+            pEditor = pEdit;
     ASSERT_NE(pEditor, nullptr);
+    EXPECT_EQ(pEditor->text(), "Folder");
     pEditor->selectAll();
     QTest::keyClicks(pEditor, "Tests");
     QTest::keyClick(pEditor, Qt::Key_Return);

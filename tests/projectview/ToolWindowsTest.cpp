@@ -68,7 +68,7 @@ TEST_F(ProjectViewTest, RunGetsTheLineTypedInTheInputWindow)
     ASSERT_TRUE(WaitFor([this] { return OutputText(Frame()).Find("ready") >= 0; }));
     // Busy with the program: the build commands wait.
     EXPECT_FALSE(Frame().GetCommands().IsEnabled(32873));
-    EXPECT_FALSE(Frame().GetCommands().IsEnabled(32838));
+    EXPECT_TRUE(Frame().GetCommands().IsEnabled(32842));   // Stop Run
 
     ASSERT_TRUE(Frame().GetCommands().Execute(32869));   // Input Window...
     auto* pInput = qobject_cast<CProgramInputDlg*>(Frame().GetCommands().GetInputDialog());
@@ -83,7 +83,7 @@ TEST_F(ProjectViewTest, RunGetsTheLineTypedInTheInputWindow)
     ASSERT_TRUE(WaitFor([this] { return OutputText(Frame()).Find("Application Exit...") >= 0; }));
     // The program's end closes the window.
     ASSERT_TRUE(WaitFor([pInput] { return !pInput->isVisible(); }));
-    EXPECT_TRUE(Frame().GetCommands().IsEnabled(32873));
+    EXPECT_FALSE(Frame().GetCommands().IsEnabled(32842));
 }
 
 TEST_F(ProjectViewTest, BuildCommandsWaitWhileACompileRuns)
@@ -133,7 +133,7 @@ TEST_F(ProjectViewTest, OutputPaneFindsTheErrorLines)
     ASSERT_NE(pWindow, nullptr);
     EXPECT_EQ(CDocumentWindows::GetPath(pWindow), m_strMain);
     EXPECT_EQ(CDocumentWindows::GetView(pWindow).GetCaretLine(), 3);
-    EXPECT_EQ(enabled(), "1111");
+    EXPECT_EQ(enabled(), "0111");   // no mark after the last one
     ASSERT_TRUE(pMenu->Run(COutputPaneMenu::ID_FIND_PREVIOUS_ERROR));
     EXPECT_EQ(CDocumentWindows::GetView(pWindow).GetCaretLine(), 7);
     EXPECT_FALSE(pMenu->Run(COutputPaneMenu::ID_FIND_PREVIOUS_ERROR));
