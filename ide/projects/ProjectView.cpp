@@ -349,6 +349,9 @@ void CProjectView::SelectNode(CTreeItem* pNode, BOOL bEdit)
     }
     QTreeWidgetItem* pItem = ItemOf(pNode);
     setCurrentItem(pItem);
+    // A project just opened shows its files.
+    if (pNode->IsKindOf(MOSK_RUNTIME_CLASS(CProjectFolder)) && static_cast<CProjectFolder*>(pNode)->m_bCurrent)
+        pItem->setExpanded(true);
     scrollToItem(pItem);
     if (bEdit && (pItem->flags() & Qt::ItemIsEditable))
         editItem(pItem);

@@ -43,7 +43,8 @@ public:
     void RefreshNode(CTreeItem* pNode);
     // pNode and its subtree are about to be destroyed.
     void NodeDeleted(CTreeItem* pNode);
-    // Selects pNode (showing it) and, with bEdit, starts editing its label.
+    // Selects pNode (showing it; the open project's node also expands) and,
+    // with bEdit, starts editing its label.
     void SelectNode(CTreeItem* pNode, BOOL bEdit);
 
     // --- Commands.
