@@ -61,8 +61,10 @@ double Ms(std::chrono::steady_clock::duration d)
 void Report(const char* pszName, std::vector<double> times, double nLimit)
 {
     std::sort(times.begin(), times.end());
-    std::printf("%-11s min %7.2f ms  median %7.2f ms  (limit %g ms)\n", pszName, times.front(),
-                times[times.size() / 2], nLimit);
+    std::printf("%-11s min %7.2f ms  median %7.2f ms", pszName, times.front(), times[times.size() / 2]);
+    if (nLimit > 0)
+        std::printf("  (limit %g ms)", nLimit);
+    std::printf("\n");
 }
 
 QTreeWidgetItem* FindChild(QTreeWidgetItem* pParent, const QString& strText)

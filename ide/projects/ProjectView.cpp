@@ -163,9 +163,12 @@ void CProjectView::UpdateItem(QTreeWidgetItem* pItem, CTreeItem* pNode)
     if ((bFile || pNode->IsKindOf(MOSK_RUNTIME_CLASS(CProjectVirtualFolder))) && pNode->CanDelete())
         flags |= Qt::ItemIsEditable;
     pItem->setFlags(flags);
+    // A parsed file shows groups only when its parse found something.
+    const CFileObject* pObject = bFile ? static_cast<CProjectFileItem*>(pNode)->GetFileObject() : nullptr;
+    BOOL bGroups = pObject && !(pObject->m_Imports.IsEmpty() && pObject->m_Classes.IsEmpty() &&
+                                pObject->m_Interfaces.IsEmpty());
     BOOL bChildren = pNode->HasExpandButton() ||
-                     (pNode->IsFolder() && static_cast<CTreeFolder*>(pNode)->GetChildCount() > 0) ||
-                     (bFile && static_cast<CProjectFileItem*>(pNode)->GetFileObject());
+                     (pNode->IsFolder() && static_cast<CTreeFolder*>(pNode)->GetChildCount() > 0) || bGroups;
     pItem->setChildIndicatorPolicy(bChildren ? QTreeWidgetItem::ShowIndicator
                                              : QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }

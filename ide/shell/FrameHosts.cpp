@@ -8,6 +8,8 @@
 #include "ProjectFolder.h"
 #include "ProjectView.h"
 
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <QMdiArea>
@@ -144,4 +146,35 @@ void CFrameProjectHost::SelectNode(CTreeItem* pNode, BOOL bEdit)
 {
     if (CProjectView* pView = GetView())
         pView->SelectNode(pNode, bEdit);
+}
+
+void CFrameProjectHost::BeginProgress(int nMax)
+{
+    if (!m_pFrame)
+        return;
+    auto* pBar = m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress"));
+    if (!pBar) {
+        pBar = new QProgressBar;
+        pBar->setObjectName(QStringLiteral("Progress"));
+        pBar->setMaximumWidth(200);
+        pBar->setTextVisible(false);
+        m_pFrame->statusBar()->addWidget(pBar);
+    }
+    pBar->setRange(0, nMax);
+    pBar->setValue(0);
+    pBar->show();
+}
+
+void CFrameProjectHost::StepProgress()
+{
+    if (auto* pBar = m_pFrame ? m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress")) : nullptr) {
+        pBar->setValue(pBar->value() + 1);
+        pBar->repaint();
+    }
+}
+
+void CFrameProjectHost::EndProgress()
+{
+    if (auto* pBar = m_pFrame ? m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress")) : nullptr)
+        pBar->hide();
 }

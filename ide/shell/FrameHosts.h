@@ -49,6 +49,10 @@ public:
     void RefreshNode(CTreeItem* pNode) override;
     void NodeDeleted(CTreeItem* pNode) override;
     void SelectNode(CTreeItem* pNode, BOOL bEdit) override;
+    // The progress bar of Parse All, in the status bar.
+    void BeginProgress(int nMax) override;
+    void StepProgress() override;
+    void EndProgress() override;
 
 private:
     // The tree view, showing the application's project list; null when the window is gone.
