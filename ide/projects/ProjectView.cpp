@@ -551,16 +551,25 @@ void CProjectView::mouseDoubleClickEvent(QMouseEvent* pEvent)
         OpenItem(itemAt(pEvent->position().toPoint()));
 }
 
-void CProjectView::startDrag(Qt::DropActions)
+QMimeData* CProjectView::CreateDragData(const QTreeWidgetItem* pItem, std::unique_ptr<CDragToken>& pToken) const
 {
-    CVarContainer* pClass = ClassOf(currentItem());
+    CVarContainer* pClass = ClassOf(pItem);
     if (!pClass)
-        return;
-    std::unique_ptr<CDragToken> pToken(pClass->MakeProjectDragToken());
+        return nullptr;
+    pToken.reset(pClass->MakeProjectDragToken());
     if (!pToken)
-        return;
+        return nullptr;
     auto* pData = new QMimeData;
     pData->setText(Text(pToken->GetText()));
+    return pData;
+}
+
+void CProjectView::startDrag(Qt::DropActions)
+{
+    std::unique_ptr<CDragToken> pToken;
+    QMimeData* pData = CreateDragData(currentItem(), pToken);
+    if (!pData)
+        return;
     auto* pDrag = new QDrag(this);
     pDrag->setMimeData(pData);
     pDrag->setPixmap(currentItem()->icon(0).pixmap(16, 16));

@@ -14,12 +14,15 @@
 
 #include <QTreeWidget>
 
+#include <memory>
 #include <set>
 
+class CDragToken;
 class CProjectDoc;
 class CProjectFileItem;
 class CVarContainer;
 class QMenu;
+class QMimeData;
 
 class CProjectView : public QTreeWidget {
     Q_OBJECT
@@ -71,6 +74,10 @@ public:
     CTreeItem* GetSelectedNode() const { return NodeOf(currentItem()); }
     // The picture kind (EProjectImage) an item shows.
     static int ImageOf(const QTreeWidgetItem* pItem);
+    // The drag data of pItem: for a class item the text of a new project-class
+    // token, which pToken then owns (it must live until the drop is over);
+    // null for other items.
+    QMimeData* CreateDragData(const QTreeWidgetItem* pItem, std::unique_ptr<CDragToken>& pToken) const;
     BOOL IsSorted(const CTreeItem* pNode) const { return m_sorted.count(pNode) != 0; }
     // The shown items, one per line, indented by level: text, picture kind,
     // "+" for an item whose children are not inserted yet.

@@ -8,6 +8,9 @@
 #include "Command.h"
 #include "CommandsDoc.h"
 #include "DocumentWindows.h"
+#include "DragToken.h"
+#include "FileObject.h"
+#include "VarClass.h"
 #include "JavaIDEView.h"
 #include "MainFrame.h"
 #include "MDIOutputFrame.h"
@@ -23,6 +26,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -304,4 +308,27 @@ TEST_F(ProjectViewTest, ClassNodesJumpToTheirLines)
     Doc().GetProject().FindFileItem(m_strMain)->SetFileObject(nullptr);
     EXPECT_FALSE(View().OnCommand(48001));
     EXPECT_EQ(m_ui.m_shown.back().strText, "Class not found in the file !!!");
+}
+
+TEST_F(ProjectViewTest, ClassItemsAreDraggedAsProjectClassTokens)
+{
+    StartWithProject();
+    std::unique_ptr<CDragToken> pToken;
+    std::unique_ptr<QMimeData> pData(View().CreateDragData(Item("Main"), pToken));
+    ASSERT_NE(pData, nullptr);
+    ASSERT_NE(pToken, nullptr);
+    QByteArray text = pData->text().toUtf8();
+    EXPECT_TRUE(text.startsWith("MOSKPROJCLASS"));
+    // The receiver turns the text back into the token and the project's own class.
+    EXPECT_EQ(CDragToken::FromText(text.constData()), pToken.get());
+    EXPECT_EQ(pToken->GetKind(), CDragToken::DRAG_PROJCLASS);
+    CFileObject* pObject = Doc().GetProject().FindFileItem(m_strMain)->GetFileObject();
+    EXPECT_EQ(pToken->GetObject(), pObject->FindClass("Main"));
+    // Files and groups are not dragged.
+    for (const char* pszItem : {"Main.java", "Classes", "Demo"}) {
+        std::unique_ptr<CDragToken> pNone;
+        EXPECT_EQ(View().CreateDragData(Item(pszItem), pNone), nullptr) << pszItem;
+    }
+    pToken.reset();
+    EXPECT_EQ(CDragToken::FromText(text.constData()), nullptr);
 }
