@@ -4,6 +4,7 @@
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
 #include "OutputFrameWindow.h"
+#include "FrameProjectViewHost.h"
 #include "ProjectDoc.h"
 #include "ProjectFolder.h"
 #include "ProjectView.h"
@@ -177,4 +178,10 @@ void CFrameProjectHost::EndProgress()
 {
     if (auto* pBar = m_pFrame ? m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress")) : nullptr)
         pBar->hide();
+}
+
+void CFrameProjectHost::EditResource(const char* pszPath)
+{
+    if (m_pFrame)
+        m_pFrame->GetProjectViewHost().EditResource(pszPath);
 }

@@ -44,6 +44,8 @@ public:
     BOOL CloseDocument(const char* pszPath) override;
     BOOL SaveDocumentIfModified(const char* pszPath) override;
     void OpenDocument(const char* pszPath) override;
+    // A resource file opened from the tree goes to the GUI builder's start the window was given.
+    void EditResource(const char* pszPath) override;
     // The project tree view follows the project list.
     void RefreshViews() override;
     void RefreshNode(CTreeItem* pNode) override;

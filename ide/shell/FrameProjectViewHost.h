@@ -26,8 +26,13 @@ public:
 
     // The GUI builder's handler of the resource commands (32992 to 33009).
     void SetResourceHandler(std::function<BOOL(UINT, CTreeItem*)> fnHandler) { m_fnResource = std::move(fnHandler); }
+    // The GUI builder's start for a resource file opened from the tree (a
+    // double click on a ".res" item); without one the double click does nothing.
+    void SetResourceEditor(std::function<void(const char*)> fnEditor) { m_fnEditor = std::move(fnEditor); }
+    void EditResource(const char* pszPath) { if (m_fnEditor) m_fnEditor(pszPath); }
 
 private:
     CMainFrame& m_frame;
     std::function<BOOL(UINT, CTreeItem*)> m_fnResource;
+    std::function<void(const char*)> m_fnEditor;
 };

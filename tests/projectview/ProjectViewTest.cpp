@@ -22,6 +22,7 @@
 #include "ProjectImage.h"
 #include "ProjectMenu.h"
 #include "ProjectView.h"
+#include "FrameProjectViewHost.h"
 #include "ToolCommands.h"
 
 #include <QApplication>
@@ -331,4 +332,21 @@ TEST_F(ProjectViewTest, ClassItemsAreDraggedAsProjectClassTokens)
     }
     pToken.reset();
     EXPECT_EQ(CDragToken::FromText(text.constData()), nullptr);
+}
+
+TEST_F(ProjectViewTest, ADoubleClickOnAResourceGoesToTheGuiBuildersStart)
+{
+    StartWithProject();
+    CString strResource = WriteSource("Form.res", "Begin Dialog Form\nEnd\n");
+    ASSERT_TRUE(Doc().GetProject().AddFile(strResource));
+    CString strOpened;
+    Frame().GetProjectViewHost().SetResourceEditor([&strOpened](const char* pszPath) { strOpened = pszPath; });
+    QTreeWidgetItem* pItem = Item("Form.res");
+    ASSERT_NE(pItem, nullptr);
+    EXPECT_EQ(CProjectView::ImageOf(pItem), PROJIMG_RES_DIALOG);
+    ASSERT_TRUE(View().OpenItem(pItem));
+    EXPECT_EQ(strOpened, strResource);
+    EXPECT_EQ(Frame().GetActiveSourceFrame(), nullptr);   // no editor window for it
+    // Its resource commands wait for the GUI builder's handler.
+    EXPECT_FALSE(Frame().GetProjectViewHost().IsCommandEnabled(ID_RESOURCE_DELETE));
 }
