@@ -4,6 +4,14 @@
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
 #include "OutputFrameWindow.h"
+#include "FrameProjectViewHost.h"
+#include "ProjectDoc.h"
+#include "ProjectFolder.h"
+#include "ProjectView.h"
+
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
 
 #include <QMdiArea>
 
@@ -64,7 +72,8 @@ void CFrameDocumentHost::OutputFrameClosing(CMDIOutputFrame* pFrame)
         }
 }
 
-CFrameProjectHost::CFrameProjectHost(const CJavaIDEApp& app, CMainFrame& frame) : CAppProjectHost(app), m_pFrame(&frame)
+CFrameProjectHost::CFrameProjectHost(const CJavaIDEApp& app, CMainFrame& frame)
+    : CAppProjectHost(app), m_app(app), m_pFrame(&frame)
 {
 }
 
@@ -90,4 +99,89 @@ void CFrameProjectHost::OpenDocument(const char* pszPath)
 {
     if (m_pFrame)
         m_pFrame->OpenFile(QString::fromUtf8(pszPath));
+}
+
+BOOL CFrameDocumentHost::IsProjectPageCurrent()
+{
+    QTabWidget* pWindow = m_frame.GetProjectWindow();
+    return pWindow->currentWidget() == m_frame.GetProjectView();
+}
+
+void CFrameDocumentHost::RefreshProjectImages()
+{
+    CProjectDoc* pDoc = m_frame.GetApp().GetProjectDoc();
+    if (pDoc && pDoc->GetCurrentNode())
+        m_frame.GetProjectView()->RefreshNode(pDoc->GetCurrentNode());
+}
+
+CProjectView* CFrameProjectHost::GetView() const
+{
+    if (!m_pFrame || !m_pFrame->GetProjectView())
+        return nullptr;
+    CProjectView* pView = m_pFrame->GetProjectView();
+    // The list tells its views about itself before the window is shown.
+    if (!pView->GetDocument() && m_app.GetProjectDoc())
+        pView->SetDocument(m_app.GetProjectDoc());
+    return pView;
+}
+
+void CFrameProjectHost::RefreshViews()
+{
+    if (CProjectView* pView = GetView())
+        pView->RefreshAll();
+}
+
+void CFrameProjectHost::RefreshNode(CTreeItem* pNode)
+{
+    if (CProjectView* pView = GetView())
+        pView->RefreshNode(pNode);
+}
+
+void CFrameProjectHost::NodeDeleted(CTreeItem* pNode)
+{
+    if (CProjectView* pView = GetView())
+        pView->NodeDeleted(pNode);
+}
+
+void CFrameProjectHost::SelectNode(CTreeItem* pNode, BOOL bEdit)
+{
+    if (CProjectView* pView = GetView())
+        pView->SelectNode(pNode, bEdit);
+}
+
+void CFrameProjectHost::BeginProgress(int nMax)
+{
+    if (!m_pFrame)
+        return;
+    auto* pBar = m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress"));
+    if (!pBar) {
+        pBar = new QProgressBar;
+        pBar->setObjectName(QStringLiteral("Progress"));
+        pBar->setMaximumWidth(200);
+        pBar->setTextVisible(false);
+        m_pFrame->statusBar()->addWidget(pBar);
+    }
+    pBar->setRange(0, nMax);
+    pBar->setValue(0);
+    pBar->show();
+}
+
+void CFrameProjectHost::StepProgress()
+{
+    if (auto* pBar = m_pFrame ? m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress")) : nullptr) {
+        pBar->setValue(pBar->value() + 1);
+        pBar->repaint();
+    }
+}
+
+void CFrameProjectHost::EndProgress()
+{
+    if (auto* pBar = m_pFrame ? m_pFrame->statusBar()->findChild<QProgressBar*>(QStringLiteral("Progress")) : nullptr)
+        pBar->hide();
+}
+
+void CFrameProjectHost::EditResource(const char* pszPath)
+{
+    if (m_pFrame)
+        m_pFrame->GetProjectViewHost().EditResource(pszPath);
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class CMainFrame;
+class CProjectView;
 
 class CFrameDocumentHost : public CToolDocumentHost {
 public:
@@ -25,6 +26,10 @@ public:
     // A captured user command's output window opens in the document area.
     void ShowOutputFrame(CMDIOutputFrame* pFrame) override;
     void OutputFrameClosing(CMDIOutputFrame* pFrame) override;
+    // The project tree's page is the one shown in the project window.
+    BOOL IsProjectPageCurrent() override;
+    // The open project's file pictures (main class, needs-compile marks) are drawn again.
+    void RefreshProjectImages() override;
 
 private:
     CMainFrame& m_frame;
@@ -39,7 +44,22 @@ public:
     BOOL CloseDocument(const char* pszPath) override;
     BOOL SaveDocumentIfModified(const char* pszPath) override;
     void OpenDocument(const char* pszPath) override;
+    // A resource file opened from the tree goes to the GUI builder's start the window was given.
+    void EditResource(const char* pszPath) override;
+    // The project tree view follows the project list.
+    void RefreshViews() override;
+    void RefreshNode(CTreeItem* pNode) override;
+    void NodeDeleted(CTreeItem* pNode) override;
+    void SelectNode(CTreeItem* pNode, BOOL bEdit) override;
+    // The progress bar of Parse All, in the status bar.
+    void BeginProgress(int nMax) override;
+    void StepProgress() override;
+    void EndProgress() override;
 
 private:
+    // The tree view, showing the application's project list; null when the window is gone.
+    CProjectView* GetView() const;
+
+    const CJavaIDEApp& m_app;
     QPointer<CMainFrame> m_pFrame;
 };

@@ -15,6 +15,9 @@
 #include "PathName.h"
 #include "ProjectDoc.h"
 #include "ProjectFrame.h"
+#include "FrameProjectViewHost.h"
+#include "ProjectView.h"
+#include "OutputPaneMenu.h"
 #include "RecentFileList.h"
 #include "RichEditCtrl.h"
 #include "RichEditWidget.h"
@@ -146,6 +149,11 @@ void CMainFrame::CreateClientArea()
     // The project window's pages (project tree, packages, help, beans) come with their own views.
     m_pProjectWnd = new QTabWidget;
     m_pProjectWnd->setAccessibleName(QStringLiteral("Project window"));
+    // The project tree: the first page. It shows the project list once that is loaded.
+    m_pProjectViewHost = std::make_unique<CFrameProjectViewHost>(*this);
+    m_pProjectView = new CProjectView;
+    m_pProjectView->SetViewHost(m_pProjectViewHost.get());
+    m_pProjectWnd->addTab(m_pProjectView, QStringLiteral("Project"));
     m_pUpperSplit->addWidget(m_pProjectWnd);
     m_pUpperSplit->addWidget(m_pMdiArea);
     m_pUpperSplit->setStretchFactor(1, 1);
@@ -155,6 +163,7 @@ void CMainFrame::CreateClientArea()
     m_pOutputPane->SetEditCtrl(&m_pTools->GetOutputWnd().GetEditCtrl());
     m_pOutputPane->SetMessageTarget(&m_pTools->GetOutputWnd());
     m_pOutputPane->SetEditorFont(OutputFont(m_app.m_lfOutput));
+    new COutputPaneMenu(m_pOutputPane, [this]() -> COutputText* { return &m_pTools->GetOutputWnd(); });
     // The debugger's output view fills this pane.
     m_pDebugOutput = new QWidget;
     m_pDebugOutput->setAccessibleName(QStringLiteral("Debug output"));
@@ -222,6 +231,7 @@ void CMainFrame::RestoreLayoutAndShow()
     // The fonts and the project list exist by now.
     m_pOutputPane->SetEditorFont(OutputFont(m_app.m_lfOutput));
     m_pDocumentHost->SetProjectDoc(m_app.GetProjectDoc());
+    m_pProjectView->SetDocument(m_app.GetProjectDoc());
     std::vector<CLayoutRect> screens;
     QScreen* pPrimary = QGuiApplication::primaryScreen();
     auto add = [&screens](QScreen* pScreen) {

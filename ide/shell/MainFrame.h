@@ -22,6 +22,8 @@
 #include <memory>
 
 class CFrameDocumentHost;
+class CFrameProjectViewHost;
+class CProjectView;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
@@ -97,6 +99,9 @@ public:
     QSplitter* GetUpperSplitter() const { return m_pUpperSplit; }
     QSplitter* GetLowerSplitter() const { return m_pLowerSplit; }
     QTabWidget* GetProjectWindow() const { return m_pProjectWnd; }
+    // The Project page of the project window (the project tree).
+    CProjectView* GetProjectView() const { return m_pProjectView; }
+    CFrameProjectViewHost& GetProjectViewHost() const { return *m_pProjectViewHost; }
     CRichEditWidget* GetOutputPane() const { return m_pOutputPane; }
     QWidget* GetDebugOutput() const { return m_pDebugOutput; }
     QLabel* GetPositionPane() const { return m_pPositionPane; }
@@ -166,6 +171,8 @@ private:
     QSplitter* m_pUpperSplit = nullptr;
     QSplitter* m_pLowerSplit = nullptr;
     QTabWidget* m_pProjectWnd = nullptr;
+    CProjectView* m_pProjectView = nullptr;                 // page "Project"
+    std::unique_ptr<CFrameProjectViewHost> m_pProjectViewHost;
     QMdiArea* m_pMdiArea = nullptr;
     CRichEditWidget* m_pOutputPane = nullptr;
     QWidget* m_pDebugOutput = nullptr;

@@ -125,7 +125,13 @@ CMainFrameCommands::CMainFrameCommands(CMainFrame& frame) : m_frame(frame)
 {
 }
 
-CMainFrameCommands::~CMainFrameCommands() = default;
+CMainFrameCommands::~CMainFrameCommands()
+{
+    // The modeless dialogs work on the tool commands, which go after this object.
+    delete m_pInputDialog.data();
+    delete m_pArchiveDialog.data();
+    delete m_pRmiDialog.data();
+}
 
 // ---------------------------------------------------------------------------
 // Menus and bars

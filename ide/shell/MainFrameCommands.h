@@ -24,6 +24,7 @@ class QMenu;
 class QMenuBar;
 class QPrinter;
 class QToolBar;
+class QWidget;
 struct CMenuCommand;
 
 class CMainFrameCommands : public QObject {
@@ -98,6 +99,24 @@ public:
     void OnWindowProjectTab(UINT);
     BOOL CanProjectTab(UINT);
 
+    // --- Project window and tool windows: the option dialogs of the project
+    // and of the global defaults, the Breakpoint List, the input window, the
+    // archive and RMI dialogs (MainFrameProjectCommands.cpp).
+    void OnToolOptions(UINT nId);     // Compiler, Interpreter and Javadoc Options of the project
+    BOOL CanToolOptions(UINT nId);
+    // The option dialog of command nId (project or, bGlobal, root); OK marks
+    // the project (the project list) modified. TRUE on OK.
+    BOOL EditToolOptions(UINT nId, BOOL bGlobal);
+    void OnBreakpointList(UINT);
+    void OnInputWindow(UINT);
+    void OnMakeJar(UINT);
+    void OnMakeBean(UINT);
+    void OnRmiCompile(UINT);
+    // The open modeless dialogs, null when none (for tests).
+    QWidget* GetInputDialog() const;
+    QWidget* GetArchiveDialog() const;
+    QWidget* GetRmiDialog() const;
+
     void OnKeyboardShortcuts(UINT);
     void OnDirectories(UINT);         // Customize: the option dialogs
     void OnFont(UINT);
@@ -116,4 +135,7 @@ private:
     std::vector<std::pair<QPointer<QAction>, int>> m_pendingPictures;  // button, picture
     std::map<CString, QMenu*> m_menus;
     std::unique_ptr<QPrinter> m_pPrinter;   // the page set up by Print Setup
+    QPointer<QWidget> m_pInputDialog;       // the program input window
+    QPointer<QWidget> m_pArchiveDialog;     // Make Jar / Make Bean
+    QPointer<QWidget> m_pRmiDialog;
 };

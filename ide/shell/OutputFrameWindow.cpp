@@ -1,6 +1,7 @@
 #include "OutputFrameWindow.h"
 
 #include "MDIOutputFrame.h"
+#include "OutputPaneMenu.h"
 #include "RichEditWidget.h"
 #include "ToolCommands.h"
 
@@ -17,6 +18,7 @@ COutputFrameWindow::COutputFrameWindow(CMDIOutputFrame* pFrame, CToolCommands& t
     m_pView->SetMessageTarget(&pFrame->GetView());
     m_pView->SetEditorFont(CRichEditWidget::DefaultEditorFont(10));
     setWidget(m_pView);
+    new COutputPaneMenu(m_pView, [this]() -> COutputText* { return m_pFrame ? &m_pFrame->GetView() : nullptr; });
     resize(560, 300);
 }
 

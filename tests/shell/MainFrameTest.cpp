@@ -76,8 +76,9 @@ TEST_F(FrameTest, ASettingsFileWithoutWindowsGivesTheDefaultWindow)
     EXPECT_TRUE(frame.GetToolBar(CMainFrameLayout::BAR_TOOL)->isVisible());
     EXPECT_FALSE(frame.GetBarDock(CMainFrameLayout::BAR_DEBUG)->isVisible());
     EXPECT_FALSE(frame.GetBarDock(CMainFrameLayout::BAR_BROWSER)->isVisible());
-    // The panes later parts fill are there, empty, and named.
-    EXPECT_EQ(frame.GetProjectWindow()->count(), 0);
+    // The panes later parts fill are there and named; the project window starts with the project tree.
+    ASSERT_GE(frame.GetProjectWindow()->count(), 1);
+    EXPECT_EQ(frame.GetProjectWindow()->tabText(0), QStringLiteral("Project"));
     EXPECT_EQ(frame.GetProjectWindow()->accessibleName(), QStringLiteral("Project window"));
     EXPECT_EQ(frame.GetDebugOutput()->accessibleName(), QStringLiteral("Debug output"));
     EXPECT_TRUE(frame.GetDebugOutput()->findChildren<QWidget*>().isEmpty());
