@@ -80,7 +80,7 @@ BOOL CSystemIndexBuilder::FindIndexPages(const char* pszDocDir, CStringArray& pa
 }
 
 void CSystemIndexBuilder::AddPageLinks(const char* pszPagePath, const CStringArray& links, CSearchIndex& index,
-                                       CStats& stats, const char* pszSkipFolder)
+                                       CStats& stats, CSeen& seen, const char* pszSkipFolder)
 {
     CString strSkip(pszSkipFolder);
     CString strPage = CHelpAddress::GetFilePart(pszPagePath);
@@ -93,7 +93,13 @@ void CSystemIndexBuilder::AddPageLinks(const char* pszPagePath, const CStringArr
             ++stats.nSkipped;
             continue;
         }
-        if (index.AddEntry(CSearchEntry::FromAddress(strAddress, index.GetHelpDirs()), FALSE))
+        CSearchEntry entry = CSearchEntry::FromAddress(strAddress, index.GetHelpDirs());
+        std::string strKey = std::to_string(entry.m_nDirNumber) + '\n' + entry.m_strFile.str() + '\n' +
+                             entry.m_strAnchor.str() + '\n' + entry.m_strKeyword.str();
+        for (char& ch : strKey)
+            if (ch >= 'A' && ch <= 'Z')
+                ch = static_cast<char>(ch + 32);
+        if (seen.insert(std::move(strKey)).second && index.AddEntry(entry, FALSE))
             ++stats.nAdded;
         else
             ++stats.nRefused;
@@ -116,6 +122,7 @@ BOOL CSystemIndexBuilder::Build(const char* pszDocDir, CSearchIndex& index, CSta
     if (pProgress)
         pProgress->Begin(pages.GetSize());
     std::string strHtml;
+    CSeen seen;
     int nRead = 0;
     for (int i = 0; i < pages.GetSize(); ++i) {
         if (pAbort && pAbort->load())
@@ -124,7 +131,7 @@ BOOL CSystemIndexBuilder::Build(const char* pszDocDir, CSearchIndex& index, CSta
             ++nRead;
             CStringArray links;
             CIndexPageLinks::Scan(strHtml, links);
-            AddPageLinks(pages[i], links, index, stats, strIndexFolder);
+            AddPageLinks(pages[i], links, index, stats, seen, strIndexFolder);
         }
         if (pProgress)
             pProgress->Step();

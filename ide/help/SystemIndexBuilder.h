@@ -9,6 +9,8 @@
 #include "StringArray.h"
 
 #include <atomic>
+#include <string>
+#include <unordered_set>
 
 class CHelpProgress;
 class CSearchIndex;
@@ -31,10 +33,17 @@ public:
     // counts the pages. FALSE and strError when no page can be read.
     static BOOL Build(const char* pszDocDir, CSearchIndex& index, CStats& stats, CString& strError,
                       const std::atomic<bool>* pAbort = nullptr, CHelpProgress* pProgress = nullptr);
+    // Entries already made, by anchor, file and keyword without regard to
+    // case and directory number. The index's own rule compares a new entry
+    // only with the first entry of its keyword, which lets a page's repeated
+    // links (every member's link to its class page) pile up whenever a
+    // keyword names several documents; the builder refuses every repeat.
+    using CSeen = std::unordered_set<std::string>;
+
     // The entries of the links of one page (as the page gives them) into
     // index; links into pszSkipFolder (may be empty) are left out.
     static void AddPageLinks(const char* pszPagePath, const CStringArray& links, CSearchIndex& index, CStats& stats,
-                             const char* pszSkipFolder = "");
+                             CSeen& seen, const char* pszSkipFolder = "");
     // The documentation folder a path names: the folder given, or its parent when the path is the "api" folder.
     static CString GetDocFolder(const char* pszPath);
 };

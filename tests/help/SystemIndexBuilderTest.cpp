@@ -45,7 +45,9 @@ TEST(SystemIndexBuilder, BuildsFromTheLetterPagesInNumberOrder)
     CDocTree tree;
     CScriptedUserInterface ui;
     tree.temp.Write("doc/api/index-files/index-10.html",
-                    "<a href=\"index-1.html\">A</a><a href=\"../java/lang/String.html#valueOf(int)\">valueOf</a>");
+                    "<a href=\"index-1.html\">A</a><a href=\"../java/lang/String.html#valueOf(int)\">valueOf</a>"
+                    "<a href=\"../java/a/package-summary.html\">a</a><a href=\"../java/b/package-summary.html\">b</a>"
+                    "<a href=\"../java/a/package-summary.html\">a again</a>");
     tree.temp.Write("doc/api/index-files/index-1.html",
                     "<a href=\"index-10.html\">V</a>"
                     "<a href=\"../java/lang/String.html\">String</a>"
@@ -58,13 +60,16 @@ TEST(SystemIndexBuilder, BuildsFromTheLetterPagesInNumberOrder)
     CString strError;
     ASSERT_TRUE(CSystemIndexBuilder::Build(tree.strDoc + "/api/", index, stats, strError));
     EXPECT_EQ(2, stats.nPages);
-    EXPECT_EQ(8, stats.nLinks);
-    EXPECT_EQ(4, stats.nAdded);
-    EXPECT_EQ(1, stats.nRefused);
+    EXPECT_EQ(11, stats.nLinks);
+    EXPECT_EQ(6, stats.nAdded);
+    // The second link to a's page is refused although "b" came first with that keyword.
+    EXPECT_EQ(2, stats.nRefused);
     EXPECT_EQ(3, stats.nSkipped);
     CString strApi = tree.strDoc + "/api";
-    EXPECT_EQ(CString("count 0, keywords 0, list 4\n") + "length | 0 | " + strApi +
-                  "/java/lang/String.html | 0 | length()\n" + "overview-summary | 3 | overview-summary | 1 | \n" +
+    EXPECT_EQ(CString("count 0, keywords 0, list 6\n") + "length | 0 | " + strApi +
+                  "/java/lang/String.html | 0 | length()\n" + "overview-summary | 3 | overview-summary | 1 | \n" + "package-summary | 0 | " + strApi +
+                  "/java/b/package-summary.html | 0 | \n" + "package-summary | 0 | " + strApi +
+                  "/java/a/package-summary.html | 0 | \n" +
                   "String | 0 | " + strApi + "/java/lang/String.html | 0 | \n" + "valueOf | 0 | " + strApi +
                   "/java/lang/String.html | 0 | valueOf(int)\n",
               index.Dump());
