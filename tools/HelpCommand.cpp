@@ -8,6 +8,8 @@
 #include "SystemIndexBuilder.h"
 
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +21,9 @@ void LoadHelpDirs(CDirSettings& dirs, const char* pszDocDir)
     CProfile profile(CAppFolders::GetSettingsFolder() + "/mosk.ini");
     dirs.Load(profile, CAppFolders::GetDataFolder());
     if (pszDocDir) {
-        dirs.m_strDocPath = CSystemIndexBuilder::GetDocFolder(pszDocDir);
+        // Entries address their documents by full path, so the folder is made absolute.
+        char szReal[PATH_MAX];
+        dirs.m_strDocPath = CSystemIndexBuilder::GetDocFolder(realpath(pszDocDir, szReal) ? szReal : pszDocDir);
         dirs.UpdateApiDocDir();
     }
     BOOL bWarning = FALSE;
