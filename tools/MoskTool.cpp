@@ -1,5 +1,6 @@
 // mosk-tool: the command-line companion of Mosk.
 #include "CommandsCommand.h"
+#include "FindCommand.h"
 #include "HelpCommand.h"
 #include "OutlineCommand.h"
 #include "ProjectCommand.h"
@@ -27,6 +28,7 @@ const CCommandEntry s_commands[] = {
      "help-index DOCDIR OUT.ipg  the system search index from the JDK API documentation under DOCDIR"},
     {"help-search", &CHelpCommand::RunSearch,
      "help-search [--doc DOCDIR] INDEX KEYWORD  the topics of KEYWORD: display text and address"},
+    {"find", &CFindCommand::Run, "find TEXT FILE... the lines Find in Files lists for TEXT, once per hit"},
     {"index", &CHelpCommand::RunPrint, "index FILE       the entries of a search index (.ipg) or help tree (mosk.hpg)"},
 };
 
