@@ -72,8 +72,15 @@ void CFindInFiles::SearchText(const char* pszPath, const char* pData, size_t nSi
         ch = LowerAscii(ch);
     thread_local std::vector<char> lowered;
     lowered.resize(nSize);
-    for (size_t i = 0; i < nSize; ++i)
-        lowered[i] = LowerAscii(pData[i]);
+    {
+        // Branch-free, so that the compiler can do many bytes at once.
+        const unsigned char* pIn = reinterpret_cast<const unsigned char*>(pData);
+        unsigned char* pOut = reinterpret_cast<unsigned char*>(lowered.data());
+        for (size_t i = 0; i < nSize; ++i)
+            pOut[i] = static_cast<unsigned char>(pIn[i] + ((static_cast<unsigned char>(pIn[i] - 'A') < 26) << 5));
+    }
+    // Without a CR the line ends are the LFs, which memchr finds quickly.
+    const bool bHasCR = std::memchr(pData, '\r', nSize) != nullptr;
 
     const char* pLow = lowered.data();
     size_t nLine = 0;       // line of nCounted
@@ -87,6 +94,14 @@ void CFindInFiles::SearchText(const char* pszPath, const char* pData, size_t nSi
             break;
         size_t nHit = static_cast<size_t>(static_cast<const char*>(pHit) - pLow);
         // Count the line ends up to the hit.
+        if (!bHasCR) {
+            while (const void* pLF = std::memchr(pData + nCounted, '\n', nHit - nCounted)) {
+                nCounted = static_cast<size_t>(static_cast<const char*>(pLF) - pData) + 1;
+                ++nLine;
+                nLineStart = nCounted;
+            }
+            nCounted = nHit;
+        }
         for (; nCounted < nHit; ++nCounted) {
             char ch = pData[nCounted];
             if (ch == '\r' || ch == '\n') {
@@ -96,7 +111,11 @@ void CFindInFiles::SearchText(const char* pszPath, const char* pData, size_t nSi
                 nLineStart = nCounted + 1;
             }
         }
-        size_t nEnd = nLineStart;
+        size_t nEnd = nHit;
+        if (!bHasCR) {
+            const void* pLF = std::memchr(pData + nHit, '\n', nSize - nHit);
+            nEnd = pLF ? static_cast<size_t>(static_cast<const char*>(pLF) - pData) : nSize;
+        }
         while (nEnd < nSize && pData[nEnd] != '\r' && pData[nEnd] != '\n')
             ++nEnd;
         size_t nLength = nEnd - nLineStart;

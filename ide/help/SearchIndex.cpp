@@ -85,6 +85,13 @@ BOOL CSearchIndex::Load(const char* pszPath, std::function<void()> pfnDone)
     m_strPath = pszPath;
     m_keywords.RemoveAll();
     m_nEntryCount = 0;
+    struct stat st {};
+    if (stat(pszPath, &st) != 0) {
+        // No index file yet: an empty index, nothing to report.
+        if (pfnDone)
+            pfnDone();
+        return TRUE;
+    }
     if (!m_bThreaded) {
         BOOL bAborted = FALSE;
         BOOL bOk = CIndexLoader::ReadKeywords(pszPath, m_keywords, nullptr, bAborted);
