@@ -117,7 +117,7 @@ public:
     // Searches the files for pszText and shows the results (what OK of the dialog runs).
     void SearchFiles(const CString& strText, const CStringArray& files);
     // The results window; null before the first search and after it was closed.
-    QMdiSubWindow* GetSearchFrame() const { return m_pSearchFrame; }
+    QMdiSubWindow* GetSearchFrame() const;
     CSearchView* GetSearchView() const;
 
     // --- The help windows (MainFrameHelpCommands.cpp).
@@ -131,7 +131,7 @@ public:
     CHTMLView* OpenHelpWindow(BOOL bTemporary);
     // The view of a help window; null while it is not open.
     CHTMLView* GetHelpView(BOOL bTemporary) const;
-    QMdiSubWindow* GetHelpFrame() const { return m_pHelpFrame; }
+    QMdiSubWindow* GetHelpFrame() const;
     void OnHelpSearch(UINT);          // the modeless help search dialog
     void OnColorOptions(UINT);        // Customize > Color... (MainFrameColorCommands.cpp)
     void OnCommandsDialog(UINT);      // Customize > Commands... (MainFrameColorCommands.cpp)

@@ -1,6 +1,7 @@
 // Find in Files and the Search Results window.
 #include "MainFrameCommands.h"
 
+#include "ChildFrame.h"
 #include "DocumentWindows.h"
 #include "FindInFiles.h"
 #include "FindInFilesDlg.h"
@@ -21,6 +22,8 @@ const char s_szAddFilesFilter[] = "Java Files (*.java)|*.java|HTML Files (*.html
                                   "All Files (*.*)|*||";
 
 } // namespace
+
+QMdiSubWindow* CMainFrameCommands::GetSearchFrame() const { return m_pSearchFrame; }
 
 CSearchView* CMainFrameCommands::GetSearchView() const
 {

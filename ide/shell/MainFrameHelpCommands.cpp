@@ -39,6 +39,8 @@ CBrowserOptions OptionsOf(const CEditorSettings& settings)
 
 } // namespace
 
+QMdiSubWindow* CMainFrameCommands::GetHelpFrame() const { return m_pHelpFrame; }
+
 CHTMLView* CMainFrameCommands::GetHelpView(BOOL bTemporary) const
 {
     QMdiSubWindow* pFrame = bTemporary ? m_pTempFrame : m_pHelpFrame;

@@ -12,6 +12,7 @@
 #include "RichEditCtrl.h"
 #include "SearchView.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -118,7 +119,8 @@ TEST_F(FindInFilesTest, ResultsWindowListsOpensAndComesBack)
     EXPECT_EQ(pFrame, commands.GetSearchFrame());
     EXPECT_EQ(QStringLiteral("Search Results - class"), pFrame->windowTitle());
     pFrame->close();
-    ASSERT_TRUE(WaitFor([&] { return commands.GetSearchFrame() == nullptr; }, 5000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(nullptr, commands.GetSearchFrame());
     EXPECT_FALSE(commands.IsEnabled(32960));
     commands.SearchFiles("class", files);
     ASSERT_NE(nullptr, commands.GetSearchFrame());
