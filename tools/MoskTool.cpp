@@ -1,5 +1,7 @@
 // mosk-tool: the command-line companion of Mosk.
 #include "CommandsCommand.h"
+#include "FindCommand.h"
+#include "HelpCommand.h"
 #include "OutlineCommand.h"
 #include "ProjectCommand.h"
 #include "RtfCommand.h"
@@ -24,6 +26,12 @@ const CCommandEntry s_commands[] = {
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
     {"commands", &CCommandsCommand::Run, "commands FILE    the user commands of a user.cmd file, every field by name"},
     {"project", &CProjectCommand::Run, "project FILE     a project file (.mosk) or the project list (mosk.proj) as text"},
+    {"help-index", &CHelpCommand::RunIndex,
+     "help-index DOCDIR OUT.ipg  the system search index from the JDK API documentation under DOCDIR"},
+    {"help-search", &CHelpCommand::RunSearch,
+     "help-search [--doc DOCDIR] INDEX KEYWORD  the topics of KEYWORD: display text and address"},
+    {"find", &CFindCommand::Run, "find TEXT FILE... the lines Find in Files lists for TEXT, once per hit"},
+    {"index", &CHelpCommand::RunPrint, "index FILE       the entries of a search index (.ipg) or help tree (mosk.hpg)"},
 };
 
 int Usage(FILE* pOut = stderr)

@@ -157,6 +157,33 @@ BOOL CDocumentWindows::SaveAllModified() const
     return bOk;
 }
 
+QMdiSubWindow* CDocumentWindows::CreateToolWindow(QWidget* pWidget, const QString& strTitle)
+{
+    auto* pWindow = new QMdiSubWindow;
+    pWindow->setAttribute(Qt::WA_DeleteOnClose);
+    pWindow->setWidget(pWidget);
+    pWindow->setWindowTitle(strTitle);
+    m_pArea->addSubWindow(pWindow);
+    QSize area = m_pArea->viewport()->size();
+    if (area.width() > 100 && area.height() > 100)
+        pWindow->setGeometry(0, 0, area.width(), area.height());
+    pWindow->show();
+    m_pArea->setActiveSubWindow(pWindow);
+    pWidget->setFocus();
+    return pWindow;
+}
+
+void CDocumentWindows::BringForward(QMdiSubWindow* pWindow)
+{
+    if (pWindow->isMinimized())
+        pWindow->showNormal();
+    pWindow->show();
+    pWindow->raise();
+    m_pArea->setActiveSubWindow(pWindow);
+    if (pWindow->widget())
+        pWindow->widget()->setFocus();
+}
+
 void CDocumentWindows::DestroyAll()
 {
     std::vector<CDocumentWindow*> windows;

@@ -16,6 +16,8 @@ class CJavaIDEView;
 class QFont;
 class QMdiArea;
 class QMdiSubWindow;
+class QString;
+class QWidget;
 
 // The source document window the main window uses.
 using CDocumentWindow = CChildFrame;
@@ -62,6 +64,11 @@ public:
 
     // Asks every modified document whether to save it; FALSE at the first cancel.
     BOOL SaveAllModified() const;
+    // A window of the document area holding pWidget (which it takes over),
+    // titled strTitle, shown and active; it is destroyed when it is closed.
+    QMdiSubWindow* CreateToolWindow(QWidget* pWidget, const QString& strTitle);
+    // Shows pWindow, restored when minimised, in front with the focus.
+    void BringForward(QMdiSubWindow* pWindow);
     // Closes every window without asking again (after SaveAllModified).
     void DestroyAll();
     // Closes the window of pszPath, asking to save it; FALSE when the user cancelled.

@@ -1,5 +1,7 @@
 #include "JavaIDEApp.h"
 
+#include "SearchIndex.h"
+
 #include "AppFolders.h"
 #include "AppProjectHost.h"
 #include "ArchiveFile.h"
@@ -78,6 +80,7 @@ CJavaIDEApp::CJavaIDEApp(const CSystemColors& colors)
     std::memset(&m_lfDialog, 0, sizeof m_lfDialog);
     for (int i = 0; i < INDEX_COUNT; ++i)
         m_strIndexPaths[i] = s_indexNames[i];
+    RegisterHelpIndexLoaders();
     s_pApp = this;
 }
 
@@ -581,7 +584,6 @@ BOOL CJavaIDEApp::RunUserCommand(UINT nId, const char* pszPath)
                           [pCommands](const CCommandLaunch& launch) { return pCommands->StartUserCommand(launch); });
 }
 
-void CJavaIDEApp::WaitForSearchIndexLoaders() {}
 BOOL CJavaIDEApp::IsMainWindowMinimised() { return FALSE; }
 void CJavaIDEApp::SaveMainFrameLayout() {}
 void CJavaIDEApp::ReleaseSharedObjects() {}

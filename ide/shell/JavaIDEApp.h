@@ -24,6 +24,7 @@ class CSystemColors;
 
 class CAppProjectHost;
 class CProjectDoc;
+class CSearchIndex;
 class CToolCommands;
 struct CCommandLaunch;
 
@@ -136,6 +137,11 @@ public:
     CToolCommands* GetToolCommands() const { return m_pToolCommands; }
     // The settings file all settings go through.
     CProfile& GetProfile() const;
+
+    // --- The help search indices ("mosk.ipg", "user.ipg"; JavaIDEAppHelp.cpp).
+    // Both are loaded on their threads in step 12 and waited for at close.
+    CSearchIndex* GetSystemIndex() const { return m_pSystemIndex.get(); }
+    CSearchIndex* GetUserIndex() const { return m_pUserIndex.get(); }
     const CSystemColors& GetSystemColors() const { return m_colors; }
 
     CDirSettings m_DirSettings;
@@ -195,6 +201,7 @@ private:
     BOOL LoadIndexFiles();
     BOOL LoadCommands(const CString& strPath);
     void OpenCommandLineFile();
+    void RegisterHelpIndexLoaders();
 
     const CSystemColors& m_colors;
     CToolCommands* m_pToolCommands = nullptr;
@@ -204,4 +211,6 @@ private:
     CString m_strIndexPaths[INDEX_COUNT];
     IndexLoader m_loaders[INDEX_COUNT];
     int m_nFailedStep = 0;
+    std::unique_ptr<CSearchIndex> m_pSystemIndex;
+    std::unique_ptr<CSearchIndex> m_pUserIndex;
 };

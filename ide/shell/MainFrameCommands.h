@@ -19,6 +19,11 @@
 #include <vector>
 
 class CMainFrame;
+class CHTMLView;
+class CHelpSearchDlg;
+class CSearchView;
+class CStringArray;
+class QMdiSubWindow;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -124,6 +129,34 @@ public:
     void OnTipOfTheDay(UINT);         // Help
     void OnAbout(UINT);
 
+    // --- Find in Files and its results window (MainFrameFindCommands.cpp).
+    void OnFindInFiles(UINT);
+    void OnWindowSearch(UINT);        // brings the results window forward
+    BOOL HasSearchResults(UINT);
+    // Searches the files for pszText and shows the results (what OK of the dialog runs).
+    void SearchFiles(const CString& strText, const CStringArray& files);
+    // The results window; null before the first search and after it was closed.
+    QMdiSubWindow* GetSearchFrame() const;
+    CSearchView* GetSearchView() const;
+
+    // --- The help windows (MainFrameHelpCommands.cpp).
+    void OnHelpWindow(UINT);          // Window > Help Window: "Mosk Help" opened or brought forward
+    void OnHelpNext(UINT);
+    void OnHelpPrevious(UINT);
+    BOOL HasHelpWindow(UINT);
+    void OnHelpHistory(UINT);
+    // The "Mosk Help" window's view (bTemporary FALSE) or the "Mosk Temp"
+    // one's, created on first use with the browser settings, shown and in front.
+    CHTMLView* OpenHelpWindow(BOOL bTemporary);
+    // The view of a help window; null while it is not open.
+    CHTMLView* GetHelpView(BOOL bTemporary) const;
+    QMdiSubWindow* GetHelpFrame() const;
+    void OnHelpSearch(UINT);          // the modeless help search dialog
+    void OnColorOptions(UINT);        // Customize > Color... (MainFrameColorCommands.cpp)
+    void OnCommandsDialog(UINT);      // Customize > Commands... (MainFrameColorCommands.cpp)
+    // The help search dialog, created hidden on first use over the application's indices.
+    CHelpSearchDlg* GetHelpSearchDialog();
+
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);
     QMenu* MenuFor(QMenuBar* pMenuBar, const char* pszPath);
@@ -138,4 +171,8 @@ private:
     QPointer<QWidget> m_pInputDialog;       // the program input window
     QPointer<QWidget> m_pArchiveDialog;     // Make Jar / Make Bean
     QPointer<QWidget> m_pRmiDialog;
+    QPointer<QMdiSubWindow> m_pSearchFrame; // the Search Results window
+    QPointer<QMdiSubWindow> m_pHelpFrame;   // "Mosk Help"
+    QPointer<QMdiSubWindow> m_pTempFrame;   // "Mosk Temp"
+    QPointer<CHelpSearchDlg> m_pHelpSearch; // the help search dialog
 };
