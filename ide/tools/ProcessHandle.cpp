@@ -47,14 +47,15 @@ void CProcessHandle::CloseDescriptors()
     m_nPidFd = m_nWakeFd = -1;
 }
 
-BOOL CProcessHandle::Attach(pid_t nPid)
+BOOL CProcessHandle::Attach(pid_t nPid, BOOL bGroup)
 {
     m_nPid = nPid;
+    m_bGroup = bGroup;
     m_nPidFd = OpenPidFd(nPid);
     m_nWakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_nPidFd < 0 || m_nWakeFd < 0) {
         // Not yet reaped, so the pid is still this child's.
-        ::kill(nPid, SIGKILL);
+        ::kill(bGroup ? -nPid : nPid, SIGKILL);
         int nStatus;
         while (::waitpid(nPid, &nStatus, 0) < 0 && errno == EINTR) {
         }
@@ -67,6 +68,9 @@ BOOL CProcessHandle::Attach(pid_t nPid)
 
 void CProcessHandle::Signal(int nSignal)
 {
+    // The unreaped leader keeps the group's number taken, so the group is ours.
+    if (m_bGroup && m_nPidFd >= 0 && !m_bEnded)
+        ::kill(-m_nPid, nSignal);
     if (m_nPidFd >= 0)
         ::syscall(SYS_pidfd_send_signal, m_nPidFd, nSignal, nullptr, 0);
 }
@@ -125,12 +129,16 @@ int CProcessHandle::Wait()
         if (n > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
             break;
     }
+    // Under the lock, so that Terminate never signals a reaped group.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // What the child started must not outlive it.
+    if (m_bGroup)
+        ::kill(-m_nPid, SIGKILL);
     int nStatus = 0;
     pid_t nResult;
     while ((nResult = ::waitpid(m_nPid, &nStatus, 0)) < 0 && errno == EINTR) {
     }
     // A finished run holds no descriptors, however long its state is kept.
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_bEnded = TRUE;
     CloseDescriptors();
     return nResult == m_nPid ? ExitStatusOf(nStatus) : -1;
