@@ -59,6 +59,15 @@ BOOL CDebugger::Send(const CString& strCommand)
         m_host.WriteDebugOutput("The command is longer than 99 characters and was not sent.\n");
         return FALSE;
     }
+    if (m_bAwaitPrompt) {
+        m_strHeld = strCommand;
+        return TRUE;
+    }
+    return Write(strCommand);
+}
+
+BOOL CDebugger::Write(const CString& strCommand)
+{
     m_strAnswer.Empty();
     m_sent.push_back(strCommand);
     return m_fnSend ? m_fnSend(strCommand) : FALSE;
@@ -90,6 +99,27 @@ void CDebugger::OnChunk(const char* pBytes, int nCount)
     m_strStopText += strChunk;
     if (m_strStopText.GetLength() > STOP_TEXT_LIMIT)
         m_strStopText = m_strStopText.Right(STOP_TEXT_LIMIT / 2);
+
+    if (m_bAwaitPrompt && !CStopParser::EndsWithPrompt(m_strAnswer)) {
+        // The rest of a stop: a held command's state must not read it.
+        if (!m_strHeld.IsEmpty()) {
+            if (m_fnChanged)
+                m_fnChanged();
+            return;
+        }
+    } else if (m_bAwaitPrompt) {
+        m_bAwaitPrompt = FALSE;
+        if (!m_strHeld.IsEmpty()) {
+            // This chunk ended the stop; the held command's answer comes next.
+            CString strHeld = m_strHeld;
+            m_strHeld.Empty();
+            m_strStopText.Empty();
+            Write(strHeld);
+            if (m_fnChanged)
+                m_fnChanged();
+            return;
+        }
+    }
 
     switch (m_nState) {
     case STATE_INITIAL_BREAKPOINTS:
@@ -220,11 +250,16 @@ void CDebugger::ParseStops()
             return;
         }
         m_strStopText = m_strStopText.Mid(stop.m_nEnd);
+        m_bAwaitPrompt = !CStopParser::EndsWithPrompt(m_strStopText);
         if (m_nState == STATE_STEP_WAIT) {
-            // The temporary breakpoint has served.
-            Send("clear " + Place(m_strStepClass, m_nStepLine));
-            m_nState = m_nReturnState;
+            // The temporary breakpoint has served; its answer is awaited before anything else is sent.
             ClearCurrentStop();
+            m_strLastClass = m_strStepClass;
+            m_nLastLine = m_nStepLine;
+            m_nState = STATE_CLEAR_BREAKPOINT;
+            OnStop(stop);
+            Send("clear " + Place(m_strStepClass, m_nStepLine));
+            return;
         }
         OnStop(stop);
         if (m_nState != STATE_RUNNING)
@@ -279,9 +314,8 @@ BOOL CDebugger::StepOver()
     m_strStepClass = m_strStopClass;
     m_nReturnState = m_nState;
     m_bStepClearing = FALSE;
-    const size_t nSent = m_sent.size();
     TryNextStepLine();
-    return m_sent.size() > nSent;
+    return m_nState == STATE_STEP_SET;
 }
 
 void CDebugger::TryNextStepLine()

@@ -96,6 +96,7 @@ public:
 
 private:
     BOOL Send(const CString& strCommand);
+    BOOL Write(const CString& strCommand);
     // Sends cont / step after the highlight is cleared.
     BOOL SendResume(const char* pszCommand);
     void OnFirstPrompt();
@@ -136,6 +137,10 @@ private:
     int m_nReturnState = STATE_RUNNING;
     BOOL m_bStepClearing = FALSE;
     BOOL m_bSkipPackages = FALSE;
+    // After a stop whose prompt has not come yet, a command waits for it:
+    // the prompt belongs to the stop, not to the command's answer.
+    BOOL m_bAwaitPrompt = FALSE;
+    CString m_strHeld;
     std::vector<CString> m_sent;
     std::vector<CString> m_history;
     struct CPendingBreakpoint {

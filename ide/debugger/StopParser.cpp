@@ -60,31 +60,36 @@ BOOL FindCurrentForm(const std::string& text, size_t nFrom, CDebuggerStop& stop,
     return FALSE;
 }
 
-// The classic form after nFrom: "(<class>:<n>)"; TRUE when whole.
+// The classic form right after the marker: " Hello.main (Hello:9)"; TRUE
+// when whole. Anything else there (program output) is not this form.
 BOOL FindClassicForm(const std::string& text, size_t nFrom, CDebuggerStop& stop)
 {
-    for (size_t nOpen = text.find('(', nFrom); nOpen != std::string::npos; nOpen = text.find('(', nOpen + 1)) {
-        size_t nClose = text.find(')', nOpen);
-        if (nClose == std::string::npos)
+    size_t i = nFrom;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const size_t nName = i;
+    while (i < text.size() && IsNameChar(text[i]))
+        ++i;
+    if (i == nName || text.compare(i, 2, " (") != 0)
+        return FALSE;
+    const size_t nOpen = i + 1;
+    const size_t nClose = text.find(')', nOpen);
+    if (nClose == std::string::npos)
+        return FALSE;
+    std::string strInside = text.substr(nOpen + 1, nClose - nOpen - 1);
+    size_t nColon = strInside.rfind(':');
+    if (nColon == std::string::npos || nColon == 0 || nColon + 1 == strInside.size())
+        return FALSE;
+    for (size_t j = nColon + 1; j < strInside.size(); ++j)
+        if (!std::isdigit(static_cast<unsigned char>(strInside[j])))
             return FALSE;
-        std::string strInside = text.substr(nOpen + 1, nClose - nOpen - 1);
-        size_t nColon = strInside.rfind(':');
-        if (nColon == std::string::npos || nColon == 0 || nColon + 1 == strInside.size())
-            continue;
-        bool bDigits = true;
-        for (size_t i = nColon + 1; i < strInside.size(); ++i)
-            bDigits = bDigits && std::isdigit(static_cast<unsigned char>(strInside[i]));
-        bool bName = true;
-        for (size_t i = 0; i < nColon; ++i)
-            bName = bName && IsNameChar(strInside[i]) && strInside[i] != ':';
-        if (!bDigits || !bName)
-            continue;
-        stop.m_strClass = CString(strInside.substr(0, nColon));
-        stop.m_nLine = std::atoi(strInside.c_str() + nColon + 1);
-        stop.m_nEnd = static_cast<int>(nClose + 1);
-        return TRUE;
-    }
-    return FALSE;
+    for (size_t j = 0; j < nColon; ++j)
+        if (!IsNameChar(strInside[j]) || strInside[j] == ':')
+            return FALSE;
+    stop.m_strClass = CString(strInside.substr(0, nColon));
+    stop.m_nLine = std::atoi(strInside.c_str() + nColon + 1);
+    stop.m_nEnd = static_cast<int>(nClose + 1);
+    return TRUE;
 }
 
 }  // namespace

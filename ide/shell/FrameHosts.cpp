@@ -1,5 +1,7 @@
 #include "FrameHosts.h"
 
+#include "DebugController.h"
+#include "Debugger.h"
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
@@ -90,4 +92,16 @@ void CFrameProjectHost::OpenDocument(const char* pszPath)
 {
     if (m_pFrame)
         m_pFrame->OpenFile(QString::fromUtf8(pszPath));
+}
+
+void CFrameProjectHost::DebuggerSetBreakpoint(const char* pszClass, WORD nLine)
+{
+    if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
+        pDebugger->SetBreakpoint(pszClass, nLine);
+}
+
+void CFrameProjectHost::DebuggerClearBreakpoint(const char* pszClass, WORD nLine)
+{
+    if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
+        pDebugger->ClearBreakpoint(pszClass, nLine);
 }

@@ -39,6 +39,9 @@ public:
     BOOL CloseDocument(const char* pszPath) override;
     BOOL SaveDocumentIfModified(const char* pszPath) override;
     void OpenDocument(const char* pszPath) override;
+    // F9 while the debugger runs: the breakpoint is set or cleared there too.
+    void DebuggerSetBreakpoint(const char* pszClass, WORD nLine) override;
+    void DebuggerClearBreakpoint(const char* pszClass, WORD nLine) override;
 
 private:
     QPointer<CMainFrame> m_pFrame;
