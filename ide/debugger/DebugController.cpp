@@ -38,6 +38,8 @@ BOOL CDebugController::StartRedirected(const char* pszCommandLine, const char* p
     CDebuggerRun* pRun = &m_run;
     auto pDebugger = std::make_unique<CDebugger>(
         m_host, &m_record, [pRun](const char* pszCommand) { return pRun->Send(pszCommand); }, std::move(initial));
+    CDebuggerHost* pHost = &m_host;
+    pDebugger->SetChangeHandler([pHost] { pHost->DebuggerChanged(); });
     CString strError;
     if (!m_run.StartRedirected(pszCommandLine, pszWorkingDir, nMode, pDebugger->GetHandle(), GetHandle(),
                                strError)) {

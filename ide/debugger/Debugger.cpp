@@ -70,7 +70,10 @@ BOOL CDebugger::Write(const CString& strCommand)
 {
     m_strAnswer.Empty();
     m_sent.push_back(strCommand);
-    return m_fnSend ? m_fnSend(strCommand) : FALSE;
+    const BOOL bSent = m_fnSend ? m_fnSend(strCommand) : FALSE;
+    if (m_fnChanged)
+        m_fnChanged();
+    return bSent;
 }
 
 // ---------------------------------------------------------------------------

@@ -41,6 +41,8 @@ public:
     // The project's file whose name and extension are pszFileName; empty when none.
     virtual CString FindProjectFile(const char* pszFileName) { return CString(); }
 
+    // The debugger window's state changed (a chunk was handled, a command sent): commands' enabled states follow.
+    virtual void DebuggerChanged() {}
     // The debugger run has ended (its process and threads are gone or going).
     virtual void DebuggerEnded() {}
     // The close of the main window that waited for the debugger goes on.

@@ -30,6 +30,8 @@ struct CDebuggerProcess {
 
 namespace {
 
+void (*g_pfnReadObserver)(const char*, int) = nullptr;
+
 void ClosePair(int fds[2])
 {
     for (int i = 0; i < 2; ++i)
@@ -60,6 +62,8 @@ void ReadLoop(const std::shared_ptr<CDebuggerProcess>& pRun, const CWindowHandle
             }
             if (nRead > 0) {
                 buffer[nRead] = '\0';
+                if (g_pfnReadObserver)
+                    g_pfnReadObserver(buffer, nRead);
                 COutputChunk chunk;
                 chunk.m_nCount = static_cast<DWORD>(nRead);
                 chunk.m_pBytes = buffer;
@@ -93,6 +97,11 @@ void ReadLoop(const std::shared_ptr<CDebuggerProcess>& pRun, const CWindowHandle
 
 CDebuggerRun::CDebuggerRun(CDebuggerRunState& record) : m_record(record)
 {
+}
+
+void CDebuggerRun::SetReadObserver(void (*pfnObserver)(const char*, int))
+{
+    g_pfnReadObserver = pfnObserver;
 }
 
 CDebuggerRun::~CDebuggerRun()

@@ -48,6 +48,11 @@ public:
     BOOL IsFinished() const;
     pid_t GetPid() const;
 
+    // Called on the reader thread with every chunk as soon as it was read
+    // from the pipe, before it is handed over (for timing; null: none).
+    // Set it while no run is active.
+    static void SetReadObserver(void (*pfnObserver)(const char* pBytes, int nCount));
+
     // The terminal emulator for console runs: $TERMINAL when it names a
     // program found in PATH, else x-terminal-emulator when found; empty when none.
     static CString FindTerminal();

@@ -154,9 +154,15 @@ BOOL CFrameDebuggerHost::OpenLinePosition(const char* pszLine)
     return !strPath.IsEmpty() && OpenFileAtLine(strPath, nLine);
 }
 
-void CFrameDebuggerHost::DebuggerEnded()
+void CFrameDebuggerHost::DebuggerChanged()
 {
     m_frame.GetCommands().UpdateActions();
+    m_page.UpdateToolBar();
+}
+
+void CFrameDebuggerHost::DebuggerEnded()
+{
+    DebuggerChanged();
 }
 
 void CFrameDebuggerHost::CloseMainWindow()

@@ -28,6 +28,7 @@ public:
     BOOL OpenFileAtLine(const char* pszPath, int nLine) override;
     CString GetSourceFolder() override;
     CString FindProjectFile(const char* pszFileName) override;
+    void DebuggerChanged() override;
     void DebuggerEnded() override;
     void CloseMainWindow() override;
 
