@@ -10,6 +10,7 @@
 #include "FixedSystemColors.h"
 #include "JavaIDEView.h"
 #include "MainFrame.h"
+#include "MainFrameCommands.h"
 #include "MoskApp.h"
 #include "Project.h"
 #include "ProjectDoc.h"
@@ -25,6 +26,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
