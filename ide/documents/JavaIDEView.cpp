@@ -176,6 +176,15 @@ void CJavaIDEView::OnMessage(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/)
     case WM_PASTE:
         m_bCutPastePending = TRUE;
         break;
+    case WM_LBUTTONDBLCLK:
+        // The first click put the caret on the word.
+        if (m_pHost->IsDebuggerActive()) {
+            CString strWord;
+            GetWordAtCursor(strWord, 0);
+            if (!strWord.IsEmpty())
+                m_pHost->PrintVariable(strWord);
+        }
+        break;
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE && !IsControl() && !IsShift()) {
             m_pHost->HideOutputPanes();

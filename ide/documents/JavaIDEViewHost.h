@@ -62,6 +62,8 @@ public:
     virtual BOOL IsDebuggerActive() { return FALSE; }
     // The breakpoints of the project changed: the debugger window shows them again.
     virtual void BreakpointsChanged() {}
+    // A word of the source was double-clicked while the debugger runs: at a break it prints the variable.
+    virtual void PrintVariable(const char* pszName) {}
     // TRUE while a drag that started in one of the browser views is under way.
     virtual BOOL IsBrowserDragSource() { return FALSE; }
     // Context menu "look up": the package view looks pszWord up as a class, then an interface.

@@ -1,5 +1,7 @@
 #include "FrameHosts.h"
 
+#include "DebugController.h"
+#include "Debugger.h"
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
@@ -184,4 +186,14 @@ void CFrameProjectHost::EditResource(const char* pszPath)
 {
     if (m_pFrame)
         m_pFrame->GetProjectViewHost().EditResource(pszPath);
+void CFrameProjectHost::DebuggerSetBreakpoint(const char* pszClass, WORD nLine)
+{
+    if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
+        pDebugger->SetBreakpoint(pszClass, nLine);
+}
+
+void CFrameProjectHost::DebuggerClearBreakpoint(const char* pszClass, WORD nLine)
+{
+    if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
+        pDebugger->ClearBreakpoint(pszClass, nLine);
 }

@@ -55,6 +55,9 @@ public:
     void BeginProgress(int nMax) override;
     void StepProgress() override;
     void EndProgress() override;
+    // F9 while the debugger runs: the breakpoint is set or cleared there too.
+    void DebuggerSetBreakpoint(const char* pszClass, WORD nLine) override;
+    void DebuggerClearBreakpoint(const char* pszClass, WORD nLine) override;
 
 private:
     // The tree view, showing the application's project list; null when the window is gone.

@@ -1,6 +1,10 @@
 #include "MainFrame.h"
 
 #include "Command.h"
+#include "DebugController.h"
+#include "DebugOutput.h"
+#include "Debugger.h"
+#include "FrameDebuggerHost.h"
 #include "CommandRunContext.h"
 #include "CommandRunner.h"
 #include "CommandsDoc.h"
@@ -110,6 +114,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     m_pCommands = std::make_unique<CMainFrameCommands>(*this);
 
     CreateClientArea();
+    CreateDebugger();
     m_pCommands->BuildMenus(menuBar());
     CreateBars();
     CreateStatusBar();
@@ -122,6 +127,8 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
 CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
+    // A running debugger is ended; its window goes before the page it writes to.
+    m_pDebugController.reset();
     // The document area outlives this part of the window: it must not call back into it.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
     // Windows showing the output go before the tool commands that own it.
@@ -164,9 +171,10 @@ void CMainFrame::CreateClientArea()
     m_pOutputPane->SetMessageTarget(&m_pTools->GetOutputWnd());
     m_pOutputPane->SetEditorFont(OutputFont(m_app.m_lfOutput));
     new COutputPaneMenu(m_pOutputPane, [this]() -> COutputText* { return &m_pTools->GetOutputWnd(); });
-    // The debugger's output view fills this pane.
-    m_pDebugOutput = new QWidget;
-    m_pDebugOutput->setAccessibleName(QStringLiteral("Debug output"));
+    // The debugger's output page fills this pane.
+    m_pDebugPage = new CDebugOutput;
+    m_pDebugPage->SetOutputFont(OutputFont(m_app.m_lfOutput));
+    m_pDebugOutput = m_pDebugPage;
     m_pLowerSplit->addWidget(m_pOutputPane);
     m_pLowerSplit->addWidget(m_pDebugOutput);
     m_pDebugOutput->hide();
@@ -176,6 +184,28 @@ void CMainFrame::CreateClientArea()
     m_pMainSplit->setStretchFactor(0, 1);
     m_pLowerSplit->hide();
     setCentralWidget(m_pMainSplit);
+}
+
+void CMainFrame::CreateDebugger()
+{
+    m_pDebuggerHost = std::make_unique<CFrameDebuggerHost>(*this, *m_pDebugPage);
+    m_pDebugController = std::make_unique<CDebugController>(m_app.m_DebuggerRun, *m_pDebuggerHost);
+    CDebugController* pController = m_pDebugController.get();
+    m_pDebugPage->SetCommandHandlers(
+        [pController](const CString& strText) {
+            CDebugger* pDebugger = pController->GetDebugger();
+            return pDebugger && pDebugger->TypedCommand(strText);
+        },
+        [pController] {
+            CDebugger* pDebugger = pController->GetDebugger();
+            return pDebugger ? pDebugger->GetHistory() : std::vector<CString>();
+        });
+    CFrameDebuggerHost* pHost = m_pDebuggerHost.get();
+    m_pDebugPage->SetLineHandler([pHost](const CString& strLine) { pHost->OpenLinePosition(strLine); });
+    m_pDebugPage->SetToolCommands({{32851, "Cont"}, {32850, "Step"}, {32889, "Step Over"}, {32849, "Locals"},
+                                   {32853, "Threads"}, {32902, "Where All"}},
+                                  [this](UINT nId) { m_pCommands->Execute(nId); },
+                                  [this](UINT nId) { return m_pCommands->IsEnabled(nId); });
 }
 
 void CMainFrame::CreateBars()
@@ -525,6 +555,7 @@ void CMainFrame::ApplyEditorSettings()
         CDocumentWindows::SetEditorFont(pWindow, font);
     });
     m_pOutputPane->SetEditorFont(OutputFont(m_app.m_lfOutput));
+    m_pDebugPage->SetOutputFont(OutputFont(m_app.m_lfOutput));
 }
 
 // ---------------------------------------------------------------------------
@@ -566,6 +597,7 @@ void CMainFrame::OnIdle()
     UpdateTitle();
     UpdateStatusPanes();
     m_pCommands->UpdateActions();
+    m_pDebugPage->UpdateToolBar();
 }
 
 // ---------------------------------------------------------------------------
@@ -651,6 +683,13 @@ CProjectDoc* CMainFrame::GetProjectDoc()
 BOOL CMainFrame::IsDebuggerActive()
 {
     return m_app.m_DebuggerRun.m_bRunning;
+}
+
+void CMainFrame::PrintVariable(const char* pszName)
+{
+    CDebugger* pDebugger = m_pDebugController->GetDebugger();
+    if (pDebugger && pDebugger->IsAtBreak() && pDebugger->GetState() == CDebugger::STATE_RUNNING)
+        pDebugger->Print(pszName);
 }
 
 namespace {

@@ -21,6 +21,9 @@
 
 #include <memory>
 
+class CDebugController;
+class CDebugOutput;
+class CFrameDebuggerHost;
 class CFrameDocumentHost;
 class CFrameProjectViewHost;
 class CProjectView;
@@ -111,6 +114,11 @@ public:
     CJavaIDEApp& GetApp() const { return m_app; }
     CRecentFileList& GetRecentFiles() const { return m_recent; }
 
+    // --- Debugger: the debug page, its host and the program's debugger runs.
+    CDebugOutput* GetDebugPage() const { return m_pDebugPage; }
+    CDebugController& GetDebugController() const { return *m_pDebugController; }
+    CFrameDebuggerHost& GetDebuggerHost() const { return *m_pDebuggerHost; }
+
     // The editor font and tab stops of the settings reach every open view, the output font the output pane.
     void ApplyEditorSettings();
     // The editor font of the settings as the widgets draw it.
@@ -138,6 +146,8 @@ public:
     BOOL StartJavadoc(const char* pszPath) override;
     CProjectDoc* GetProjectDoc() override;
     BOOL IsDebuggerActive() override;
+    // A double click on a word of a source window: at a break the debugger prints it.
+    void PrintVariable(const char* pszName) override;
     BOOL HasCheckoutCommand() override;
     void RunCheckoutCommand(const char* pszPath) override;
     void ExecuteMainCommand(UINT nId) override;
@@ -153,6 +163,7 @@ protected:
 
 private:
     void CreateClientArea();
+    void CreateDebugger();
     void CreateBars();
     void CreateStatusBar();
     void ApplyBarLayout(int nBar);
@@ -175,7 +186,10 @@ private:
     std::unique_ptr<CFrameProjectViewHost> m_pProjectViewHost;
     QMdiArea* m_pMdiArea = nullptr;
     CRichEditWidget* m_pOutputPane = nullptr;
-    QWidget* m_pDebugOutput = nullptr;
+    QWidget* m_pDebugOutput = nullptr;      // the debug page
+    CDebugOutput* m_pDebugPage = nullptr;
+    std::unique_ptr<CFrameDebuggerHost> m_pDebuggerHost;
+    std::unique_ptr<CDebugController> m_pDebugController;
     QPointer<CProjectFrame> m_pProjectFrame;
     QDockWidget* m_pBarDocks[CMainFrameLayout::BAR_COUNT] = {};
     QToolBar* m_pToolBars[CMainFrameLayout::BAR_COUNT] = {};

@@ -121,6 +121,16 @@ public:
     QWidget* GetInputDialog() const;
     QWidget* GetArchiveDialog() const;
     QWidget* GetRmiDialog() const;
+    // --- Debugger (MainFrameDebugCommands.cpp).
+    void OnDebugRun(UINT);            // Run (F5): "cont" while a debugger runs, else a run under the debugger
+    void OnDebugCommand(UINT nId);    // Cont, Step, Step Over, Stepover Packages, Exit, Locals, Memory, Threads, Where All
+    void OnJdbDebug(UINT);            // the debugger in a terminal emulator
+    void OnStopDebug(UINT);
+    BOOL CanDebugRun(UINT);
+    BOOL CanDebugAtBreak(UINT);
+    BOOL CanDebugExit(UINT);
+    BOOL CanJdbDebug(UINT);
+    BOOL IsDebuggerRunning(UINT);
 
     void OnKeyboardShortcuts(UINT);
     void OnDirectories(UINT);         // Customize: the option dialogs
@@ -162,6 +172,8 @@ private:
     QMenu* MenuFor(QMenuBar* pMenuBar, const char* pszPath);
     void FillRecentFiles(QMenu* pMenu);
     BOOL IsRunActive() const;
+    // The command line, working folder and breakpoints of a debugger run; FALSE when there is nothing to debug.
+    BOOL GetDebugLaunch(BOOL bConsole, CString& strCommandLine, CString& strFolder) const;
 
     CMainFrame& m_frame;
     std::map<UINT, std::vector<QAction*>> m_actions;

@@ -1,5 +1,6 @@
 #include "MoskApp.h"
 
+#include "DebugController.h"
 #include "DirectoriesDlg.h"
 #include "DocumentRecovery.h"
 #include "FirstRunDlg.h"
@@ -163,4 +164,17 @@ BOOL CMoskApp::SaveModifiedProject()
             return FALSE;
     }
     return pDoc->SaveModified();
+}
+
+BOOL CMoskApp::ConfirmDebuggerKill()
+{
+    if (!m_pFrame)
+        return CJavaIDEApp::ConfirmDebuggerKill();
+    return m_pFrame->GetDebugController().ConfirmKill();
+}
+
+void CMoskApp::SendDebuggerExit()
+{
+    if (m_pFrame)
+        m_pFrame->GetDebugController().SendExit();
 }

@@ -46,6 +46,9 @@ protected:
     void ApplyEditorFontToViews() override;
     // A modified project: "Save changes to ...?" Yes saves, No goes on, Cancel keeps the program open.
     BOOL SaveModifiedProject() override;
+    // The close checks' debugger step: the kill confirmation and the exit command of the main window's debugger.
+    BOOL ConfirmDebuggerKill() override;
+    void SendDebuggerExit() override;
 
 private:
     CRecentFileList m_recent;

@@ -62,14 +62,15 @@ void CProcessHandle::SetTestMode(int nMode)
     s_nTestMode = nMode;
 }
 
-BOOL CProcessHandle::Attach(pid_t nPid)
+BOOL CProcessHandle::Attach(pid_t nPid, BOOL bGroup)
 {
     m_nPid = nPid;
+    m_bGroup = bGroup;
     m_nPidFd = OpenPidFd(nPid);
     m_nWakeFd = s_nTestMode.load() == 2 ? -1 : ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_nWakeFd < 0) {
         // Not yet reaped, so the pid is still this child's.
-        ::kill(nPid, SIGKILL);
+        ::kill(bGroup ? -nPid : nPid, SIGKILL);
         int nStatus;
         while (::waitpid(nPid, &nStatus, 0) < 0 && errno == EINTR) {
         }
@@ -82,6 +83,9 @@ BOOL CProcessHandle::Attach(pid_t nPid)
 
 void CProcessHandle::Signal(int nSignal)
 {
+    // The unreaped leader keeps the group's number taken, so the group is ours.
+    if (m_bGroup && m_nPid > 0 && !m_bEnded)
+        ::kill(-m_nPid, nSignal);
     if (m_nPidFd >= 0)
         ::syscall(SYS_pidfd_send_signal, m_nPidFd, nSignal, nullptr, 0);
     else if (m_nPid > 0 && !m_bEnded)
@@ -163,6 +167,9 @@ int CProcessHandle::Wait()
     pid_t nResult;
     // Reaped under the lock: a signal of Terminate goes before the pid is free.
     std::lock_guard<std::mutex> lock(m_mutex);
+    // What the child started must not outlive it.
+    if (m_bGroup)
+        ::kill(-m_nPid, SIGKILL);
     while ((nResult = ::waitpid(m_nPid, &nStatus, 0)) < 0 && errno == EINTR) {
     }
     // A finished run holds no descriptors, however long its state is kept.

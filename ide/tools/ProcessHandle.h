@@ -27,7 +27,11 @@ public:
     // Takes over the child nPid (a child of this process, not yet reaped).
     // FALSE when it cannot be watched at all; the child is then killed and
     // reaped, and the caller reports that the program could not start.
-    BOOL Attach(pid_t nPid);
+    // With bGroup the child leads its own process group: Terminate signals
+    // the whole group, and Wait kills what is left of the group when the
+    // child has ended, before reaping it (its pid, and so the group's
+    // number, stays taken until then).
+    BOOL Attach(pid_t nPid, BOOL bGroup = FALSE);
     pid_t GetPid() const { return m_nPid; }
 
     // Blocks until the child has ended and reaps it; the exit status
@@ -53,6 +57,7 @@ private:
 
     std::mutex m_mutex;            // Terminate against the waiter closing the descriptors
     pid_t m_nPid = 0;
+    BOOL m_bGroup = FALSE;
     int m_nPidFd = -1;
     int m_nWakeFd = -1;            // eventfd: Terminate wakes the waiter
     std::atomic<BOOL> m_bTerminating{FALSE};

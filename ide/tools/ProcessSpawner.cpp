@@ -101,7 +101,7 @@ int AboveStandard(int fd, int* pnOwned)
 } // namespace
 
 BOOL CProcessSpawner::Spawn(const char* pszCommandLine, const char* pszWorkingDir, int nStdin, int nStdout,
-                            int nStderr, pid_t& nPid, CString& strError)
+                            int nStderr, pid_t& nPid, CString& strError, BOOL bNewGroup)
 {
     nPid = 0;
     strError.Empty();
@@ -151,7 +151,12 @@ BOOL CProcessSpawner::Spawn(const char* pszCommandLine, const char* pszWorkingDi
             sigaddset(&defaults, nSig);
         posix_spawnattr_setsigmask(&attr, &mask);
         posix_spawnattr_setsigdefault(&attr, &defaults);
-        posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        short nFlags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+        if (bNewGroup) {
+            posix_spawnattr_setpgroup(&attr, 0);
+            nFlags |= POSIX_SPAWN_SETPGROUP;
+        }
+        posix_spawnattr_setflags(&attr, nFlags);
         for (const CString& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);

@@ -27,9 +27,11 @@ public:
     // Starts the command line in pszWorkingDir (null or empty: the current
     // folder) with nStdin, nStdout, nStderr as descriptors 0, 1, 2 (each
     // must be open). TRUE and the child's pid on success; FALSE and a
-    // one-line reason in strError (no process started) otherwise.
+    // one-line reason in strError (no process started) otherwise. With
+    // bNewGroup the child leads a process group of its own (numbered by its
+    // pid), so that it and the processes it starts can be ended together.
     static BOOL Spawn(const char* pszCommandLine, const char* pszWorkingDir, int nStdin, int nStdout, int nStderr,
-                      pid_t& nPid, CString& strError);
+                      pid_t& nPid, CString& strError, BOOL bNewGroup = FALSE);
 
     static constexpr int WRITE_STALL_MS = 2000;
     // Writes all nCount bytes to fd, retrying short writes; a reader that has

@@ -55,6 +55,8 @@ const CListed s_listed[] = {
     {"Build", "Stop Debug", 32841}, {"Debug", "Run", 32843}, {"Debug", "Cont", 32851}, {"Debug", "Step", 32850},
     {"Debug", "Step Over", 32889}, {"Debug", "Exit", 32846}, {"Debug", "Locals", 32849},
     {"Debug", "Memory", 32852}, {"Debug", "Threads", 32853}, {"Debug", "Where All", 32902},
+    // The debug bar's Stepover Packages is in the Debug submenu too.
+    {"Debug", "Stepover Packages", 33020},
     {"Build", "JDB Debug", 32847}, {"Build", "BreakPoint Set/UnSet", 32848},
     {"Packages", "Add/Update...", 32894}, {"Packages", "Delete", 32899}, {"Packages", "Find Class...", 32896},
     {"Packages", "Find Interface...", 32897},
@@ -115,6 +117,7 @@ TEST(MenuCommandTable, AcceleratorsOfTheMenus)
         {32929, "Alt+1"}, {32930, "Alt+2"}, {32931, "Alt+3"}, {32960, "Alt+4"}, {32961, "Alt+5"},
         {ID_FILE_SAVE, "Ctrl+S"}, {ID_FILE_PRINT, "Ctrl+P"}, {ID_VIEW_GOTO, "Ctrl+G"}, {ID_VIEW_BOOKMARK, "Ctrl+F2"},
         {ID_VIEW_NEXT_BOOKMARK, "Shift+F2"}, {ID_VIEW_BREAKPOINT, "F9"},
+        {32843, "F5"}, {32851, "F5"}, {32850, "F8"}, {32889, "F12"}, {32846, "F10"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nId);

@@ -4,6 +4,7 @@
 // drops, the status bar, and the close checks.
 #include "FrameFixture.h"
 
+#include "DebugOutput.h"
 #include "DocumentWindows.h"
 #include "MainFrame.h"
 #include "MainFrameCommands.h"
@@ -37,6 +38,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QComboBox>
 #include <QToolBar>
 #include <QUrl>
 
@@ -81,7 +83,11 @@ TEST_F(FrameTest, ASettingsFileWithoutWindowsGivesTheDefaultWindow)
     EXPECT_EQ(frame.GetProjectWindow()->tabText(0), QStringLiteral("Project"));
     EXPECT_EQ(frame.GetProjectWindow()->accessibleName(), QStringLiteral("Project window"));
     EXPECT_EQ(frame.GetDebugOutput()->accessibleName(), QStringLiteral("Debug output"));
-    EXPECT_TRUE(frame.GetDebugOutput()->findChildren<QWidget*>().isEmpty());
+    // The debug page: its text, the command box and its tool bar.
+    ASSERT_EQ(frame.GetDebugOutput(), frame.GetDebugPage());
+    EXPECT_TRUE(frame.GetDebugPage()->GetText().isEmpty());
+    EXPECT_EQ(frame.GetDebugPage()->GetCommandBox()->count(), 0);
+    EXPECT_EQ(frame.GetDebugPage()->GetToolBar()->actions().size(), 6);
 }
 
 TEST_F(FrameTest, EmptyRowHeightsGiveTwoThirdsAndOneThird)
