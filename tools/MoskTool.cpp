@@ -1,5 +1,7 @@
 // mosk-tool: the command-line companion of Mosk.
+#include "AddPackagesCommand.h"
 #include "CommandsCommand.h"
+#include "IndexCommand.h"
 #include "OutlineCommand.h"
 #include "ProjectCommand.h"
 #include "RtfCommand.h"
@@ -22,6 +24,9 @@ const CCommandEntry s_commands[] = {
      "                   FILE START END KIND NAME TYPE ACCESS FLAGS DETAIL (tab-separated, \"-\" when empty)"},
     {"commands", &CCommandsCommand::Run, "commands FILE    the user commands of a user.cmd file, every field by name"},
     {"project", &CProjectCommand::Run, "project FILE     a project file (.mosk) or the project list (mosk.proj) as text"},
+    {"index", &CIndexCommand::Run, "index FILE       a package index (mosk.pkg) or bean index (mosk.bns), one entry a line"},
+    {"add-packages", &CAddPackagesCommand::Run,
+     "add-packages INDEX FILE...  Add/Update (.java) and Add Class (.class) on the package index INDEX"},
 };
 
 int Usage()

@@ -1,0 +1,47 @@
+#include "IndexCommand.h"
+
+#include "ArchiveFile.h"
+#include "PkgDoc.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+int Fail(const char* pszPath, const CString& strError)
+{
+    std::fprintf(stderr, "mosk-tool: %s: %s\n", pszPath, strError.c_str());
+    return 1;
+}
+
+// A bean index starts with the folder record's tag 1 and the folder's class.
+BOOL LooksLikeBeanIndex(const std::string& strData)
+{
+    static const char s_folderClass[] = "CTreeFolder";
+    return strData.size() > 10 && strData.compare(10, sizeof s_folderClass - 1, s_folderClass) == 0;
+}
+
+} // namespace
+
+int CIndexCommand::Run(int argc, char** argv)
+{
+    if (argc != 1) {
+        std::fprintf(stderr,
+                     "usage: mosk-tool index FILE\n"
+                     "Prints a package index (mosk.pkg) or a bean index (mosk.bns), one entry a line,\n"
+                     "indented by depth.\n");
+        return 2;
+    }
+    const char* pszPath = argv[0];
+    std::string strData;
+    CString strError;
+    if (!CArchiveFile::ReadWholeFile(pszPath, strData, strError))
+        return Fail(pszPath, strError);
+    if (LooksLikeBeanIndex(strData))
+        return Fail(pszPath, "bean indices cannot be printed by this build");
+    CPkgDoc doc;
+    if (!doc.ReadBytes(strData, strError))
+        return Fail(pszPath, strError);
+    std::fputs(doc.Dump(), stdout);
+    return 0;
+}
