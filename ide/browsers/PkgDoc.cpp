@@ -210,8 +210,12 @@ BOOL CPkgDoc::AddSourceFiles(const CStringArray& arrPaths)
         if (!PathExists(arrPaths[i]))
             continue;
         CFileObject* pFile = CJavaParser::ParseFile(arrPaths[i]);
-        if (!pFile || !AddParsedFile(pFile))
+        if (!pFile) {
+            // What was added so far is shown (replaced classes are gone), not saved.
+            m_pHost->RefreshViews();
             return FALSE;
+        }
+        AddParsedFile(pFile);
     }
     return Commit();
 }
