@@ -22,6 +22,7 @@
 #include <memory>
 
 class CFrameDocumentHost;
+class CMainFrameBrowsers;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
@@ -135,6 +136,13 @@ public:
     void ExecuteMainCommand(UINT nId) override;
     BOOL IsMainCommandEnabled(UINT nId) override;
 
+    // Package and bean browsers (MainFrameBrowsers.cpp): the pages, the
+    // editor's look-up, and browser items dropped on source views.
+    CMainFrameBrowsers& GetBrowsers() const { return *m_pBrowsers; }
+    void LookUpWord(const char* pszWord) override;
+    BOOL IsBrowserDragSource() override;
+    BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine) override;
+
 protected:
     // The close checks of the application first; "No" to any keeps the window.
     void closeEvent(QCloseEvent* pEvent) override;
@@ -180,6 +188,7 @@ private:
     bool m_bPainted = false;
     QString m_strBaseTitle = QStringLiteral("Mosk");
     std::unique_ptr<CMainFrameCommands> m_pCommands;
+    std::unique_ptr<CMainFrameBrowsers> m_pBrowsers;   // package and bean browsers
     QTimer m_idleTimer;
     bool m_bClosed = false;      // the close checks passed: later close requests just close
     bool m_bSplittersSet = false;

@@ -105,6 +105,9 @@ public:
     void OnTipOfTheDay(UINT);         // Help
     void OnAbout(UINT);
 
+    // --- Package and bean browsers (MainFrameBrowserCommands.cpp).
+    void OnPackageCommand(UINT nId);
+
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);
     QMenu* MenuFor(QMenuBar* pMenuBar, const char* pszPath);

@@ -102,10 +102,11 @@ const CMenuCommand s_commands[] = {
     {"&Build", "JDB De&bug", nullptr, 32847, nullptr, nullptr, nullptr, 0},
     {"&Build", "Brea&kPoint Set/UnSet", "F9", ID_VIEW_BREAKPOINT, &C::OnViewCommand, &C::CanViewCommand, nullptr, 0},
 
-    {"P&ackages", "&Add/Update...", nullptr, 32894, nullptr, nullptr, nullptr, 0},
-    {"P&ackages", "&Delete", nullptr, 32899, nullptr, nullptr, nullptr, 0},
-    {"P&ackages", "Find &Class...", nullptr, 32896, nullptr, nullptr, nullptr, SEP},
-    {"P&ackages", "Find &Interface...", nullptr, 32897, nullptr, nullptr, nullptr, 0},
+    {"P&ackages", "&Add/Update...", nullptr, 32894, &C::OnPackageCommand, nullptr, nullptr, 0},
+    {"P&ackages", "Add Class...", nullptr, 32895, &C::OnPackageCommand, nullptr, nullptr, 0},
+    {"P&ackages", "&Delete", nullptr, 32899, &C::OnPackageCommand, nullptr, nullptr, 0},
+    {"P&ackages", "Find &Class...", nullptr, 32896, &C::OnPackageCommand, nullptr, nullptr, SEP},
+    {"P&ackages", "Find &Interface...", nullptr, 32897, &C::OnPackageCommand, nullptr, nullptr, 0},
 
     {"B&eans", "Add &Folder...", nullptr, 32957, nullptr, nullptr, nullptr, 0},
     {"B&eans", "Add &Bean...", nullptr, 32954, nullptr, nullptr, nullptr, 0},

@@ -1,5 +1,9 @@
 #include "MoskApp.h"
 
+#include "AppFolders.h"
+#include "GuiBuilderSetup.h"
+#include "Introspection.h"
+
 #include "DirectoriesDlg.h"
 #include "FirstRunDlg.h"
 #include "FrameHosts.h"
@@ -109,6 +113,14 @@ CString CMoskApp::GetShippedFilesFolder()
     // The build tree and the installed tree both keep them in share/mosk beside the program's folder.
     QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/mosk"));
     return folder.exists() ? CString(folder.absolutePath().toUtf8().constData()) : CString();
+}
+
+BOOL CMoskApp::UpdateGuiBuilderSettings()
+{
+    CGuiBuilderSetup::UpdateMgbIni(m_DirSettings.m_strProgramPath, CAppFolders::GetSettingsFolder());
+    CGuiBuilderSetup::EnsureClassPath(m_DirSettings.m_strProgramPath);
+    CIntrospection::SetJdkFolder(m_DirSettings.m_strExePath);
+    return TRUE;
 }
 
 std::unique_ptr<CAppProjectHost> CMoskApp::CreateProjectHost()

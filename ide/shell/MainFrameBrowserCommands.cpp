@@ -1,0 +1,10 @@
+// The Packages and Beans menu commands of the main window.
+#include "MainFrameCommands.h"
+
+#include "MainFrame.h"
+#include "MainFrameBrowsers.h"
+
+void CMainFrameCommands::OnPackageCommand(UINT nId)
+{
+    m_frame.GetBrowsers().OnPackageCommand(nId);
+}

@@ -1,0 +1,51 @@
+// CMainFrameBrowsers: the main window's part of the package and bean
+// browsers: the package index document with its page in the project window
+// (after Project, before Help), the start-up loader of "mosk.pkg", the
+// output the indices write, the word look-up of the editor and the drops
+// of browser items onto source views (the class wizard).
+#pragma once
+
+#include "WinTypes.h"
+
+#include <memory>
+
+class CDragToken;
+class CJavaIDEApp;
+class CJavaIDEView;
+class CMainFrame;
+class CPackageView;
+class CPkgDoc;
+class CVarContainer;
+class QTabWidget;
+class QWidget;
+class CFrameBrowserHost;
+
+class CMainFrameBrowsers {
+public:
+    // Makes the documents and pages and registers the loaders with app; frame and app not owned.
+    CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app);
+    ~CMainFrameBrowsers();
+
+    CPkgDoc& GetPkgDoc() const { return *m_pPkgDoc; }
+    CPackageView* GetPackageView() const { return m_pPackageView; }
+
+    // A command of the Packages menu; FALSE when nothing was done.
+    BOOL OnPackageCommand(UINT nId);
+    // The editor's look-up of the word at the caret.
+    void LookUpWord(const char* pszWord);
+    // TRUE while a drag begun in a browser view runs.
+    BOOL IsDragSource() const;
+    // A browser token dropped on a source view (the class wizard).
+    BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine);
+
+    // Puts the pages of the project window in their fixed order: Project, Packages, Beans, Help.
+    static void OrderPages(QTabWidget* pTabs);
+
+private:
+    void ShowPage(QWidget* pPage);
+
+    CMainFrame& m_frame;
+    std::unique_ptr<CFrameBrowserHost> m_pHost;
+    std::unique_ptr<CPkgDoc> m_pPkgDoc;
+    CPackageView* m_pPackageView = nullptr;  // owned by the project window
+};
