@@ -70,5 +70,7 @@ QIcon CBrowserImages::Image(int nImage)
 
 QIcon CBrowserImages::Folder(bool bOpen)
 {
-    return QApplication::style()->standardIcon(bOpen ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+    static const QIcon s_open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    static const QIcon s_closed = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+    return bOpen ? s_open : s_closed;
 }
