@@ -45,6 +45,31 @@ void MoveReplacing(CVarList& from, CVarList& to)
     }
 }
 
+// The name without its package qualification (type arguments keep theirs).
+CString Unqualified(const CString& strName)
+{
+    int nAngle = strName.Find('<');
+    CString strHead = nAngle >= 0 ? strName.Left(nAngle) : strName;
+    int nDot = strHead.ReverseFind('.');
+    return nDot >= 0 ? strName.Mid(nDot + 1) : strName;
+}
+
+// The parent and interface names of the helper's declarations lose their
+// qualification too, so that the ancestor test finds them by the short names the index keys.
+void ShortenSupertypes(CFileObject& file)
+{
+    for (POSITION pos = file.m_Classes.GetHeadPosition(); pos;) {
+        CVarClass* pClass = file.m_Classes.GetNext(pos);
+        pClass->m_strParent = Unqualified(pClass->m_strParent);
+        for (int i = 0; i < pClass->m_Interfaces.GetSize(); i++)
+            pClass->m_Interfaces[i] = Unqualified(pClass->m_Interfaces[i]);
+    }
+    for (POSITION pos = file.m_Interfaces.GetHeadPosition(); pos;) {
+        CVarInterface* pInterface = file.m_Interfaces.GetNext(pos);
+        pInterface->m_strParent = Unqualified(pInterface->m_strParent);
+    }
+}
+
 void DumpMembers(CString& strOut, const CVarContainer& container)
 {
     CString strText;
@@ -230,6 +255,7 @@ BOOL CPkgDoc::AddIntrospectedFile(CFileObject* pFile)
         pFirst = pFile->GetFirstInterface();
     CString strFullName = pFirst ? pFirst->m_strName : CString();
     pFile->ShortenNames();
+    ShortenSupertypes(*pFile);
     CString strShort = pFirst ? pFirst->m_strName : CString();
     int nAt = strShort.IsEmpty() ? -1 : strFullName.Find("." + strShort);
     if (nAt <= 0) {
