@@ -1,6 +1,10 @@
 // Writes the seed corpus of index_fuzz into the folder named on the command
 // line: package indices filled from small Java sources.
 #include "Archive.h"
+#include "BeanDoc.h"
+#include "BeanObject.h"
+#include "BeanParseData.h"
+#include "TreeFolder.h"
 #include "JavaParser.h"
 #include "PkgDoc.h"
 
@@ -36,8 +40,25 @@ int main(int argc, char** argv)
         FILE* pFile = std::fopen(strPath.c_str(), "wb");
         if (!pFile)
             return 1;
+        std::fputc(0, pFile);  // the package index reader
         std::fwrite(ar.GetData().data(), 1, ar.GetData().size(), pFile);
         std::fclose(pFile);
     }
+    // A bean index with a folder and a bean.
+    CBeanDoc beans;
+    CTreeFolder* pFolder = beans.AddFolder(beans.GetRoot());
+    const char* pszBean = "class a.Gauge { Properties { int v getV setV; [Ljava.lang.String; s getS; } "
+                          "Events { a.L addL removeL e1 e2; } Methods { public void m(int arg0); } }";
+    std::vector<std::unique_ptr<CBeanObject>> found;
+    CBeanParseData::ReadText(pszBean, static_cast<long>(std::strlen(pszBean)), found);
+    beans.AddBeans(pFolder, found);
+    CArchive ar;
+    beans.Store(ar);
+    FILE* pFile = std::fopen((std::string(argv[1]) + "/bns1").c_str(), "wb");
+    if (!pFile)
+        return 1;
+    std::fputc(1, pFile);  // the bean index reader
+    std::fwrite(ar.GetData().data(), 1, ar.GetData().size(), pFile);
+    std::fclose(pFile);
     return 0;
 }

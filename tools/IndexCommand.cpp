@@ -1,6 +1,7 @@
 #include "IndexCommand.h"
 
 #include "ArchiveFile.h"
+#include "BeanDoc.h"
 #include "PkgDoc.h"
 
 #include <cstdio>
@@ -37,8 +38,13 @@ int CIndexCommand::Run(int argc, char** argv)
     CString strError;
     if (!CArchiveFile::ReadWholeFile(pszPath, strData, strError))
         return Fail(pszPath, strError);
-    if (LooksLikeBeanIndex(strData))
-        return Fail(pszPath, "bean indices cannot be printed by this build");
+    if (LooksLikeBeanIndex(strData)) {
+        CBeanDoc doc;
+        if (!doc.ReadBytes(strData, strError))
+            return Fail(pszPath, strError);
+        std::fputs(doc.Dump(), stdout);
+        return 0;
+    }
     CPkgDoc doc;
     if (!doc.ReadBytes(strData, strError))
         return Fail(pszPath, strError);

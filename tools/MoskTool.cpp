@@ -1,4 +1,5 @@
 // mosk-tool: the command-line companion of Mosk.
+#include "AddBeansCommand.h"
 #include "AddPackagesCommand.h"
 #include "CommandsCommand.h"
 #include "IndexCommand.h"
@@ -27,6 +28,7 @@ const CCommandEntry s_commands[] = {
     {"index", &CIndexCommand::Run, "index FILE       a package index (mosk.pkg) or bean index (mosk.bns), one entry a line"},
     {"add-packages", &CAddPackagesCommand::Run,
      "add-packages INDEX FILE...  Add/Update (.java) and Add Class (.class) on the package index INDEX"},
+    {"add-beans", &CAddBeansCommand::Run, "add-beans INDEX FILE...     Add Bean (.jar, .class) into the bean index's root folder"},
 };
 
 int Usage()

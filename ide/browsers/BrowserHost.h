@@ -11,7 +11,7 @@ public:
     virtual ~CBrowserHost() = default;
 
     // The output window is emptied.
-    virtual void ClearOutput() {}
+    virtual void ClearOutput() { m_strOutput.Empty(); }
     // Appends text to the output window.
     virtual void WriteOutput(const char* pszText) { m_strOutput += pszText; }
     // TRUE when the output window holds text.
