@@ -8,3 +8,8 @@ void CMainFrameCommands::OnPackageCommand(UINT nId)
 {
     m_frame.GetBrowsers().OnPackageCommand(nId);
 }
+
+void CMainFrameCommands::OnBeanCommand(UINT nId)
+{
+    m_frame.GetBrowsers().OnBeanCommand(nId);
+}

@@ -1,5 +1,7 @@
 #include "MainFrameBrowsers.h"
 
+#include "BeanDoc.h"
+#include "BeanView.h"
 #include "BrowserHost.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
@@ -27,10 +29,13 @@ public:
     {
         if (m_pPackageView)
             m_pPackageView->Refresh();
+        if (m_pBeanView)
+            m_pBeanView->Refresh();
     }
 
     CMainFrame& m_frame;
     CPackageView* m_pPackageView = nullptr;
+    CBeanView* m_pBeanView = nullptr;
 };
 
 namespace {
@@ -48,13 +53,17 @@ int RankOf(const QString& strTab)
 
 CMainFrameBrowsers::CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app)
     : m_frame(frame), m_pHost(std::make_unique<CFrameBrowserHost>(frame)),
-      m_pPkgDoc(std::make_unique<CPkgDoc>(m_pHost.get()))
+      m_pPkgDoc(std::make_unique<CPkgDoc>(m_pHost.get())), m_pBeanDoc(std::make_unique<CBeanDoc>(m_pHost.get()))
 {
     QTabWidget* pTabs = frame.GetProjectWindow();
     m_pPackageView = new CPackageView(*m_pPkgDoc);
     m_pHost->m_pPackageView = m_pPackageView;
     m_pPackageView->m_fnShowPage = [this] { ShowPage(m_pPackageView); };
     pTabs->addTab(m_pPackageView, QStringLiteral("Packages"));
+    m_pBeanView = new CBeanView(*m_pBeanDoc);
+    m_pHost->m_pBeanView = m_pBeanView;
+    m_pBeanView->m_fnShowPage = [this] { ShowPage(m_pBeanView); };
+    pTabs->addTab(m_pBeanView, QStringLiteral("Beans"));
     OrderPages(pTabs);
     // Pages another part adds later in the start-up find their places too.
     QTimer::singleShot(0, pTabs, [pTabs] { OrderPages(pTabs); });
@@ -62,11 +71,21 @@ CMainFrameBrowsers::CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app)
         m_pPkgDoc->Open(strPath);
         return TRUE;  // a damaged index was reported; the program goes on with an empty one
     });
+    app.SetIndexLoader(CJavaIDEApp::INDEX_BEANS, [this](CJavaIDEApp&, const CString& strPath) {
+        m_pBeanDoc->Open(strPath);
+        return TRUE;
+    });
 }
 
 CMainFrameBrowsers::~CMainFrameBrowsers()
 {
     m_pHost->m_pPackageView = nullptr;
+    m_pHost->m_pBeanView = nullptr;
+}
+
+BOOL CMainFrameBrowsers::OnBeanCommand(UINT nId)
+{
+    return m_pBeanView->Execute(nId);
 }
 
 void CMainFrameBrowsers::OrderPages(QTabWidget* pTabs)

@@ -1,6 +1,6 @@
 // CMainFrameBrowsers: the main window's part of the package and bean
 // browsers: the package index document with its page in the project window
-// (after Project, before Help), the start-up loader of "mosk.pkg", the
+// (after Project, before Help), the start-up loaders of "mosk.pkg" and "mosk.bns", the
 // output the indices write, the word look-up of the editor and the drops
 // of browser items onto source views (the class wizard).
 #pragma once
@@ -13,6 +13,8 @@ class CDragToken;
 class CJavaIDEApp;
 class CJavaIDEView;
 class CMainFrame;
+class CBeanDoc;
+class CBeanView;
 class CPackageView;
 class CPkgDoc;
 class CVarContainer;
@@ -28,9 +30,13 @@ public:
 
     CPkgDoc& GetPkgDoc() const { return *m_pPkgDoc; }
     CPackageView* GetPackageView() const { return m_pPackageView; }
+    CBeanDoc& GetBeanDoc() const { return *m_pBeanDoc; }
+    CBeanView* GetBeanView() const { return m_pBeanView; }
 
     // A command of the Packages menu; FALSE when nothing was done.
     BOOL OnPackageCommand(UINT nId);
+    // A command of the Beans menu; FALSE when nothing was done.
+    BOOL OnBeanCommand(UINT nId);
     // The editor's look-up of the word at the caret.
     void LookUpWord(const char* pszWord);
     // TRUE while a drag begun in a browser view runs.
@@ -48,4 +54,6 @@ private:
     std::unique_ptr<CFrameBrowserHost> m_pHost;
     std::unique_ptr<CPkgDoc> m_pPkgDoc;
     CPackageView* m_pPackageView = nullptr;  // owned by the project window
+    std::unique_ptr<CBeanDoc> m_pBeanDoc;
+    CBeanView* m_pBeanView = nullptr;        // owned by the project window
 };

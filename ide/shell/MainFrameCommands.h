@@ -107,6 +107,7 @@ public:
 
     // --- Package and bean browsers (MainFrameBrowserCommands.cpp).
     void OnPackageCommand(UINT nId);
+    void OnBeanCommand(UINT nId);
 
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);

@@ -108,9 +108,9 @@ const CMenuCommand s_commands[] = {
     {"P&ackages", "Find &Class...", nullptr, 32896, &C::OnPackageCommand, nullptr, nullptr, SEP},
     {"P&ackages", "Find &Interface...", nullptr, 32897, &C::OnPackageCommand, nullptr, nullptr, 0},
 
-    {"B&eans", "Add &Folder...", nullptr, 32957, nullptr, nullptr, nullptr, 0},
-    {"B&eans", "Add &Bean...", nullptr, 32954, nullptr, nullptr, nullptr, 0},
-    {"B&eans", "&Delete", nullptr, 32956, nullptr, nullptr, nullptr, 0},
+    {"B&eans", "Add &Folder...", nullptr, 32957, &C::OnBeanCommand, nullptr, nullptr, 0},
+    {"B&eans", "Add &Bean...", nullptr, 32954, &C::OnBeanCommand, nullptr, nullptr, 0},
+    {"B&eans", "&Delete", nullptr, 32956, &C::OnBeanCommand, nullptr, nullptr, 0},
 
     {"&Info", "Add &Folder", nullptr, 32909, nullptr, nullptr, nullptr, 0},
     {"&Info", "Add F&ile(s)...", nullptr, 32781, nullptr, nullptr, nullptr, 0},
