@@ -767,3 +767,8 @@ BOOL CMainFrame::InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVa
 {
     return m_pBrowsers->InsertDroppedToken(pView, pToken, pClass, nLine);
 }
+
+std::vector<CVarObject*> CMainFrame::GetOverridableMethods(CVarContainer* pClass)
+{
+    return m_pBrowsers->GetOverridableMethods(pClass);
+}

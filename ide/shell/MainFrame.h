@@ -142,6 +142,7 @@ public:
     void LookUpWord(const char* pszWord) override;
     BOOL IsBrowserDragSource() override;
     BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine) override;
+    std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass) override;
 
 protected:
     // The close checks of the application first; "No" to any keeps the window.

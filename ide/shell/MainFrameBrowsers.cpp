@@ -3,6 +3,18 @@
 #include "BeanDoc.h"
 #include "BeanView.h"
 #include "BrowserHost.h"
+#include "ClassDialog.h"
+#include "ClassWizard.h"
+#include "DragToken.h"
+#include "FileObject.h"
+#include "JavaIDEView.h"
+#include "Project.h"
+#include "ProjectDoc.h"
+#include "ProjectFileItem.h"
+#include "UserInterface.h"
+#include "VarClass.h"
+#include "VarInterface.h"
+#include "VarMethodDecl.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
 #include "OutputWnd.h"
@@ -10,7 +22,10 @@
 #include "PkgDoc.h"
 #include "ToolCommands.h"
 
+#include "ArchiveFile.h"
+
 #include <QTabBar>
+#include <algorithm>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -119,7 +134,128 @@ BOOL CMainFrameBrowsers::IsDragSource() const
     return CPackageView::IsDragging();
 }
 
+namespace {
+
+QString Text(const CString& str) { return QString::fromUtf8(str.c_str()); }
+
+// The open project's own object of the class or interface pszName in the file pszPath; null when none.
+CVarContainer* ProjectTarget(CProjectDoc* pProjectDoc, const CString& strPath, const CString& strName)
+{
+    if (!pProjectDoc || strPath.IsEmpty() || !pProjectDoc->GetProject().IsOpen())
+        return nullptr;
+    CProjectFileItem* pItem = pProjectDoc->GetProject().FindFileItem(strPath);
+    CFileObject* pFile = pItem ? pItem->GetFileObject() : nullptr;
+    if (!pFile)
+        return nullptr;
+    if (CVarClass* pClass = pFile->FindClass(strName))
+        return pClass;
+    return pFile->FindInterface(strName);
+}
+
+// The path of the open project's file whose parsed classes include pClass; empty when none.
+CString ProjectFileOf(CProjectDoc* pProjectDoc, const CVarObject* pClass)
+{
+    if (!pProjectDoc || !pProjectDoc->GetProject().IsOpen())
+        return CString();
+    const CStringList& files = pProjectDoc->GetProject().GetFileList();
+    for (POSITION pos = files.GetHeadPosition(); pos;) {
+        const CString& strPath = files.GetNext(pos);
+        CProjectFileItem* pItem = pProjectDoc->GetProject().FindFileItem(strPath);
+        CFileObject* pFile = pItem ? pItem->GetFileObject() : nullptr;
+        if (pFile && pFile->m_Classes.Find(const_cast<CVarObject*>(pClass)))
+            return strPath;
+    }
+    return CString();
+}
+
+BOOL HasConstructor(const CVarClass& cls)
+{
+    for (POSITION pos = cls.m_Methods.GetHeadPosition(); pos;) {
+        CVarObject* pMethod = cls.m_Methods.GetNext(pos);
+        if (pMethod->m_strType.IsEmpty() && pMethod->m_strName.CompareNoCase(cls.m_strName) == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
 BOOL CMainFrameBrowsers::InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine)
 {
+    if (!pView || !pToken || !pToken->GetObject())
+        return FALSE;
+    CVarObject* pObject = pToken->GetObject();
+    switch (pToken->GetKind()) {
+    case CDragToken::DRAG_METHOD: {
+        if (!pClass)
+            return FALSE;
+        CVarContainer* pTarget = ProjectTarget(m_frame.GetProjectDoc(), pView->GetPathName(), pClass->m_strName);
+        return CClassWizard::Override(*pView, *pClass, pObject, pTarget, *m_pPkgDoc) == 0;
+    }
+    case CDragToken::DRAG_CLASS: {
+        auto* pParent = static_cast<CVarContainer*>(pObject);
+        CClassDialog dialog(QString(), Text(pParent->m_strName), true, m_pPkgDoc->GetAllInterfaces(), &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return FALSE;
+        CClassWizard::PasteAtEnd(*pView, CClassWizard::NewClassText(dialog.GetName().toUtf8().constData(), pParent,
+                                                                    dialog.GetInterfaces(), dialog.WantsConstructor()));
+        return TRUE;
+    }
+    case CDragToken::DRAG_IFACE: {
+        auto* pParent = static_cast<CVarContainer*>(pObject);
+        CInterfaceDialog dialog(Text(pParent->m_strName), &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return FALSE;
+        CClassWizard::PasteAtEnd(*pView, CClassWizard::NewInterfaceText(dialog.GetName().toUtf8().constData(), pParent));
+        return TRUE;
+    }
+    case CDragToken::DRAG_PROJCLASS: {
+        auto* pCopied = dynamic_cast<CVarClass*>(pObject);
+        if (!pCopied)
+            return FALSE;
+        CString strPath = ProjectFileOf(m_frame.GetProjectDoc(), pCopied);
+        std::string strText;
+        CString strError;
+        if (strPath.IsEmpty() || !CArchiveFile::ReadWholeFile(strPath, strText, strError)) {
+            AfxMessageBox("Error opening the file - " + strPath);
+            return FALSE;
+        }
+        CClassDialog dialog(Text(pCopied->m_strName), Text(pCopied->m_strParent), HasConstructor(*pCopied),
+                            m_pPkgDoc->GetAllInterfaces(), &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return FALSE;
+        CString strCopy;
+        if (!CClassWizard::CopyClassText(*pCopied, strText, dialog.GetName().toUtf8().constData(), strCopy))
+            return FALSE;
+        CClassWizard::PasteAtEnd(*pView, strCopy);
+        return TRUE;
+    }
+    }
     return FALSE;
+}
+
+std::vector<CVarObject*> CMainFrameBrowsers::GetOverridableMethods(CVarContainer* pClass)
+{
+    // The ancestors by the parent chain of the index, then the implemented interfaces.
+    std::vector<CVarContainer*> ancestors;
+    CString strName = pClass ? pClass->m_strParent : CString();
+    for (int nGuard = 0; !strName.IsEmpty() && nGuard < 100; nGuard++) {
+        CVarContainer* pParent = m_pPkgDoc->FindClassOrInterface(strName);
+        if (!pParent || std::find(ancestors.begin(), ancestors.end(), pParent) != ancestors.end())
+            break;
+        ancestors.push_back(pParent);
+        strName = pParent->m_strParent;
+    }
+    if (auto* pOwn = dynamic_cast<CVarClass*>(pClass))
+        for (int i = 0; i < pOwn->m_Interfaces.GetSize(); i++)
+            if (CVarInterface* pInterface = m_pPkgDoc->FindInterface(pOwn->m_Interfaces[i]))
+                ancestors.push_back(pInterface);
+    std::vector<CVarObject*> methods;
+    for (CVarContainer* pAncestor : ancestors)
+        for (POSITION pos = pAncestor->m_Methods.GetHeadPosition(); pos;) {
+            CVarObject* pMethod = pAncestor->m_Methods.GetNext(pos);
+            if (pMethod->CanBeOverridden() && methods.size() < 1000)
+                methods.push_back(pMethod);
+        }
+    return methods;
 }

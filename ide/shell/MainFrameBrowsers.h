@@ -8,6 +8,7 @@
 #include "WinTypes.h"
 
 #include <memory>
+#include <vector>
 
 class CDragToken;
 class CJavaIDEApp;
@@ -18,6 +19,7 @@ class CBeanView;
 class CPackageView;
 class CPkgDoc;
 class CVarContainer;
+class CVarObject;
 class QTabWidget;
 class QWidget;
 class CFrameBrowserHost;
@@ -43,6 +45,8 @@ public:
     BOOL IsDragSource() const;
     // A browser token dropped on a source view (the class wizard).
     BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine);
+    // The methods of pClass's ancestors in the index that may be overridden (the class popup's "Override").
+    std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass);
 
     // Puts the pages of the project window in their fixed order: Project, Packages, Beans, Help.
     static void OrderPages(QTabWidget* pTabs);

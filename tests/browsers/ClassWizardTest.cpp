@@ -1,4 +1,5 @@
 #include "ClassWizard.h"
+#include "DragToken.h"
 #include "FileObject.h"
 #include "JavaIDEView.h"
 #include "JavaParser.h"
@@ -150,4 +151,48 @@ TEST_F(ClassWizardTest, CopyOfAProjectClassRenamesItAndItsConstructors)
     EXPECT_FALSE(CClassWizard::CopyClassText(*pOld, strChanged, "Fresh", strText));
     ASSERT_EQ(m_ui.m_shown.size(), 1u);
     EXPECT_EQ(m_ui.m_shown[0].strText, "Error matching class name to name in the file !!!");
+}
+
+namespace {
+
+// The main window's part for the class popup: the index's methods, and the wizard for the chosen one.
+class COverrideHost : public CJavaIDEViewHost {
+public:
+    explicit COverrideHost(CPkgDoc& index) : m_index(index) {}
+    std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass) override
+    {
+        std::vector<CVarObject*> methods;
+        CVarClass* pParent = m_index.FindClass(pClass->m_strParent);
+        for (POSITION pos = pParent ? pParent->m_Methods.GetHeadPosition() : nullptr; pos;)
+            methods.push_back(pParent->m_Methods.GetNext(pos));
+        return methods;
+    }
+    BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine) override
+    {
+        return CClassWizard::Override(*pView, *pClass, pToken->GetObject(), nullptr, m_index) == 0;
+    }
+    CPkgDoc& m_index;
+};
+
+} // namespace
+
+TEST_F(ClassWizardTest, ClassPopupOffersTheInheritedMethodsToOverride)
+{
+    COverrideHost host(m_index);
+    CDocViewPair pair(&host);
+    ASSERT_TRUE(pair.Open(m_folder.Write("Mine.java", "class Mine extends Base {\n}\n")));
+    std::vector<CViewMenuItem> items = pair.view.GetContextMenu(0);
+    std::vector<CString> overrides;
+    UINT nRun = 0;
+    for (const CViewMenuItem& item : items)
+        if (item.nId >= 50001 && item.nId <= 51000) {
+            overrides.push_back(item.strText);
+            if (item.strText.Find("run") >= 0)
+                nRun = item.nId;
+        }
+    EXPECT_EQ(overrides, (std::vector<CString>{"Override/int count(String, int[]) throws IOException, Oops",
+                                               "Override/void run( )"}));
+    ASSERT_NE(nRun, 0u);
+    EXPECT_TRUE(pair.view.OnCommand(nRun));
+    EXPECT_EQ(pair.Text(), WithCrLf("class Mine extends Base {\n\n\tprotected void run()\n\t{\n\t\t\n\t}\n}\n"));
 }
