@@ -105,6 +105,11 @@ void CIntrospection::SetJdkFolder(const char* pszFolder)
     s_strJdkFolder = pszFolder ? pszFolder : "";
 }
 
+const CString& CIntrospection::GetJdkFolder()
+{
+    return s_strJdkFolder;
+}
+
 BOOL CIntrospection::MakeOutputFile(CString& strPath)
 {
     const char* pszTemp = std::getenv("TMPDIR");

@@ -54,6 +54,7 @@ public:
 
     // The folder of the JDK's programs ("" : found through PATH), for every run.
     static void SetJdkFolder(const char* pszFolder);
+    static const CString& GetJdkFolder();
     // Makes an empty output file: mkstemp in $TMPDIR (else /tmp) with prefix
     // "tmp", else the fallback name opened with O_NOFOLLOW. FALSE when neither works.
     static BOOL MakeOutputFile(CString& strPath);
