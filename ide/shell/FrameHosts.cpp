@@ -3,6 +3,7 @@
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
+#include "MainFrameBrowsers.h"
 #include "OutputFrameWindow.h"
 
 #include <QMdiArea>
@@ -90,4 +91,10 @@ void CFrameProjectHost::OpenDocument(const char* pszPath)
 {
     if (m_pFrame)
         m_pFrame->OpenFile(QString::fromUtf8(pszPath));
+}
+
+void CFrameProjectHost::EditResource(const char* pszPath)
+{
+    if (m_pFrame)
+        m_pFrame->GetBrowsers().EditResource(pszPath);
 }

@@ -39,6 +39,8 @@ public:
     BOOL CloseDocument(const char* pszPath) override;
     BOOL SaveDocumentIfModified(const char* pszPath) override;
     void OpenDocument(const char* pszPath) override;
+    // The GUI builder for a resource of the open project (the browsers' part of the window).
+    void EditResource(const char* pszPath) override;
 
 private:
     QPointer<CMainFrame> m_pFrame;

@@ -13,3 +13,8 @@ void CMainFrameCommands::OnBeanCommand(UINT nId)
 {
     m_frame.GetBrowsers().OnBeanCommand(nId);
 }
+
+void CMainFrameCommands::OnAddResource(UINT nId)
+{
+    m_frame.GetBrowsers().AddResource(nId == 33001);
+}

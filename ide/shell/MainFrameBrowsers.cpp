@@ -3,6 +3,8 @@
 #include "BeanDoc.h"
 #include "BeanView.h"
 #include "BrowserHost.h"
+#include "GuiBuilderResources.h"
+#include "GuiBuilderRun.h"
 #include "ClassDialog.h"
 #include "ClassWizard.h"
 #include "DragToken.h"
@@ -11,6 +13,7 @@
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectFileItem.h"
+#include "ProjectHost.h"
 #include "UserInterface.h"
 #include "VarClass.h"
 #include "VarInterface.h"
@@ -67,7 +70,7 @@ int RankOf(const QString& strTab)
 } // namespace
 
 CMainFrameBrowsers::CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app)
-    : m_frame(frame), m_pHost(std::make_unique<CFrameBrowserHost>(frame)),
+    : m_frame(frame), m_app(app), m_pHost(std::make_unique<CFrameBrowserHost>(frame)),
       m_pPkgDoc(std::make_unique<CPkgDoc>(m_pHost.get())), m_pBeanDoc(std::make_unique<CBeanDoc>(m_pHost.get()))
 {
     QTabWidget* pTabs = frame.GetProjectWindow();
@@ -258,4 +261,25 @@ std::vector<CVarObject*> CMainFrameBrowsers::GetOverridableMethods(CVarContainer
                 methods.push_back(pMethod);
         }
     return methods;
+}
+
+void CMainFrameBrowsers::EditResource(const char* pszPath)
+{
+    CProjectDoc* pProjectDoc = m_frame.GetProjectDoc();
+    if (!pProjectDoc)
+        return;
+    if (!m_pGuiBuilder)
+        m_pGuiBuilder = std::make_unique<CGuiBuilderRun>(*pProjectDoc, m_app.m_DirSettings.m_strProgramPath);
+    m_pGuiBuilder->EditResource(pszPath);
+}
+
+BOOL CMainFrameBrowsers::AddResource(BOOL bFrame)
+{
+    CProjectDoc* pProjectDoc = m_frame.GetProjectDoc();
+    if (!pProjectDoc || !pProjectDoc->GetProject().IsOpen())
+        return FALSE;
+    if (!CGuiBuilderResources::NewResource(pProjectDoc->GetProject(), nullptr, bFrame))
+        return FALSE;
+    pProjectDoc->GetHost().RefreshViews();
+    return TRUE;
 }

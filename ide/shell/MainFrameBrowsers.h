@@ -23,6 +23,7 @@ class CVarObject;
 class QTabWidget;
 class QWidget;
 class CFrameBrowserHost;
+class CGuiBuilderRun;
 
 class CMainFrameBrowsers {
 public:
@@ -48,6 +49,11 @@ public:
     // The methods of pClass's ancestors in the index that may be overridden (the class popup's "Override").
     std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass);
 
+    // The GUI builder for a resource of the open project.
+    void EditResource(const char* pszPath);
+    // Add Dialog / Add Frame of the Project menu: a new resource file in the open project.
+    BOOL AddResource(BOOL bFrame);
+
     // Puts the pages of the project window in their fixed order: Project, Packages, Beans, Help.
     static void OrderPages(QTabWidget* pTabs);
 
@@ -55,9 +61,11 @@ private:
     void ShowPage(QWidget* pPage);
 
     CMainFrame& m_frame;
+    CJavaIDEApp& m_app;
     std::unique_ptr<CFrameBrowserHost> m_pHost;
     std::unique_ptr<CPkgDoc> m_pPkgDoc;
     CPackageView* m_pPackageView = nullptr;  // owned by the project window
     std::unique_ptr<CBeanDoc> m_pBeanDoc;
     CBeanView* m_pBeanView = nullptr;        // owned by the project window
+    std::unique_ptr<CGuiBuilderRun> m_pGuiBuilder;  // made at the first resource opened
 };

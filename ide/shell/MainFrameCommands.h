@@ -108,6 +108,7 @@ public:
     // --- Package and bean browsers (MainFrameBrowserCommands.cpp).
     void OnPackageCommand(UINT nId);
     void OnBeanCommand(UINT nId);
+    void OnAddResource(UINT nId);     // Project menu: Add Dialog, Add Frame
 
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);
