@@ -55,17 +55,21 @@ BOOL CGuiBuilderSetup::UpdateMgbIni(const char* pszProgramFolder, const char* ps
     return CArchiveFile::WriteWholeFile(strPath, strText, strError);
 }
 
+CString CGuiBuilderSetup::MissingZipText(const char* pszZip)
+{
+    CString strText;
+    strText.Format("Unable to find file %s. This file is essential for Mosk GUI builder to function properly. "
+                   "Please set the program path under Options/Directory to Mosk directory and restart Mosk !!!",
+                   pszZip);
+    return strText;
+}
+
 BOOL CGuiBuilderSetup::EnsureClassPath(const char* pszProgramFolder, BOOL bReport)
 {
     CString strZip = CString(pszProgramFolder) + "/classes.zip";
     if (!FileExists(strZip)) {
-        if (bReport) {
-            CString strText;
-            strText.Format("Unable to find file %s. This file is essential for Mosk GUI builder to function properly. "
-                           "Please set the program path under Options/Directory to Mosk directory and restart Mosk !!!",
-                           strZip.c_str());
-            AfxMessageBox(strText, MB_ICONEXCLAMATION);
-        }
+        if (bReport)
+            AfxMessageBox(MissingZipText(strZip), MB_ICONEXCLAMATION);
         return FALSE;
     }
     const char* pszOld = std::getenv("CLASSPATH");

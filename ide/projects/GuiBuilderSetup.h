@@ -18,6 +18,8 @@ public:
     // it is there already (compared in lower case). A missing zip is
     // reported when bReport; FALSE then, or when the variable cannot be set.
     static BOOL EnsureClassPath(const char* pszProgramFolder, BOOL bReport = TRUE);
+    // The report of a missing "classes.zip" at pszZip.
+    static CString MissingZipText(const char* pszZip);
     // The properties-file escaping of a path: every "\" doubled.
     static CString EscapeProperty(const char* pszValue);
 };

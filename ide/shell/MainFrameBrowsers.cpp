@@ -4,6 +4,7 @@
 #include "BeanView.h"
 #include "BrowserHost.h"
 #include "GuiBuilderResources.h"
+#include "GuiBuilderSetup.h"
 #include "GuiBuilderRun.h"
 #include "ClassDialog.h"
 #include "ClassWizard.h"
@@ -29,6 +30,7 @@
 
 #include <QTabBar>
 #include <algorithm>
+#include <sys/stat.h>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -85,6 +87,10 @@ CMainFrameBrowsers::CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app)
     OrderPages(pTabs);
     // Pages another part adds later in the start-up find their places too.
     QTimer::singleShot(0, pTabs, [pTabs] { OrderPages(pTabs); });
+    CString strZip = app.m_DirSettings.m_strProgramPath + "/classes.zip";
+    struct stat st;
+    if (!app.m_DirSettings.m_strProgramPath.IsEmpty() && ::stat(strZip, &st) != 0)
+        frame.WriteOutput(CGuiBuilderSetup::MissingZipText(strZip) + "\n");
     app.SetIndexLoader(CJavaIDEApp::INDEX_PACKAGES, [this](CJavaIDEApp&, const CString& strPath) {
         m_pPkgDoc->Open(strPath);
         return TRUE;  // a damaged index was reported; the program goes on with an empty one

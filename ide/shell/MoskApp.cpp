@@ -118,7 +118,9 @@ CString CMoskApp::GetShippedFilesFolder()
 BOOL CMoskApp::UpdateGuiBuilderSettings()
 {
     CGuiBuilderSetup::UpdateMgbIni(m_DirSettings.m_strProgramPath, CAppFolders::GetSettingsFolder());
-    CGuiBuilderSetup::EnsureClassPath(m_DirSettings.m_strProgramPath);
+    // A missing classes.zip is reported in the output window once the main window exists
+    // (CMainFrameBrowsers), not in a box that would hold up every start-up.
+    CGuiBuilderSetup::EnsureClassPath(m_DirSettings.m_strProgramPath, FALSE);
     CIntrospection::SetJdkFolder(m_DirSettings.m_strExePath);
     return TRUE;
 }

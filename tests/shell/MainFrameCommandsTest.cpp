@@ -56,7 +56,7 @@ const CListed s_listed[] = {
     {"Debug", "Step Over", 32889}, {"Debug", "Exit", 32846}, {"Debug", "Locals", 32849},
     {"Debug", "Memory", 32852}, {"Debug", "Threads", 32853}, {"Debug", "Where All", 32902},
     {"Build", "JDB Debug", 32847}, {"Build", "BreakPoint Set/UnSet", 32848},
-    {"Packages", "Add/Update...", 32894}, {"Packages", "Delete", 32899}, {"Packages", "Find Class...", 32896},
+    {"Packages", "Add/Update...", 32894}, {"Packages", "Add Class...", 32895}, {"Packages", "Delete", 32899}, {"Packages", "Find Class...", 32896},
     {"Packages", "Find Interface...", 32897},
     {"Beans", "Add Folder...", 32957}, {"Beans", "Add Bean...", 32954}, {"Beans", "Delete", 32956},
     {"Info", "Add Folder", 32909}, {"Info", "Add File(s)...", 32781}, {"Info", "Delete", 32772},

@@ -77,7 +77,13 @@ TEST_F(FrameTest, ASettingsFileWithoutWindowsGivesTheDefaultWindow)
     EXPECT_FALSE(frame.GetBarDock(CMainFrameLayout::BAR_DEBUG)->isVisible());
     EXPECT_FALSE(frame.GetBarDock(CMainFrameLayout::BAR_BROWSER)->isVisible());
     // The panes later parts fill are there, empty, and named.
-    EXPECT_EQ(frame.GetProjectWindow()->count(), 0);
+    // The project window holds the browsers' pages in their fixed order.
+    QStringList tabs;
+    for (int i = 0; i < frame.GetProjectWindow()->count(); i++)
+        tabs << frame.GetProjectWindow()->tabText(i);
+    tabs.removeAll(QStringLiteral("Project"));
+    tabs.removeAll(QStringLiteral("Help"));
+    EXPECT_EQ(tabs, QStringList({QStringLiteral("Packages"), QStringLiteral("Beans")}));
     EXPECT_EQ(frame.GetProjectWindow()->accessibleName(), QStringLiteral("Project window"));
     EXPECT_EQ(frame.GetDebugOutput()->accessibleName(), QStringLiteral("Debug output"));
     EXPECT_TRUE(frame.GetDebugOutput()->findChildren<QWidget*>().isEmpty());
