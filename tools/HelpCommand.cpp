@@ -132,18 +132,3 @@ int CHelpCommand::PrintHelpFile(const char* pszPath, bool& bHandled)
         std::printf("%zu bytes after the last entry\n", reader.GetSize() - reader.GetPosition());
     return 0;
 }
-
-int CHelpCommand::RunPrint(int argc, char** argv)
-{
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: mosk-tool index FILE\n");
-        return 2;
-    }
-    bool bHandled = false;
-    int nStatus = PrintHelpFile(argv[0], bHandled);
-    if (!bHandled) {
-        std::fprintf(stderr, "mosk-tool: %s is not an index file this tool knows\n", argv[0]);
-        return 1;
-    }
-    return nStatus;
-}

@@ -18,6 +18,4 @@ public:
     // Prints a search index (".ipg") or help tree ("mosk.hpg") file; FALSE
     // in bHandled when the file is of neither kind. Returns the exit status.
     static int PrintHelpFile(const char* pszPath, bool& bHandled);
-    // "index FILE" for the help files.
-    static int RunPrint(int argc, char** argv);
 };

@@ -1,7 +1,10 @@
 // mosk-tool: the command-line companion of Mosk.
+#include "AddBeansCommand.h"
+#include "AddPackagesCommand.h"
 #include "CommandsCommand.h"
 #include "FindCommand.h"
 #include "HelpCommand.h"
+#include "IndexCommand.h"
 #include "OutlineCommand.h"
 #include "ProjectCommand.h"
 #include "RtfCommand.h"
@@ -31,7 +34,10 @@ const CCommandEntry s_commands[] = {
     {"help-search", &CHelpCommand::RunSearch,
      "help-search [--doc DOCDIR] INDEX KEYWORD  the topics of KEYWORD: display text and address"},
     {"find", &CFindCommand::Run, "find TEXT FILE... the lines Find in Files lists for TEXT, once per hit"},
-    {"index", &CHelpCommand::RunPrint, "index FILE       the entries of a search index (.ipg) or help tree (mosk.hpg)"},
+    {"index", &CIndexCommand::Run, "index FILE       a package (mosk.pkg), bean (mosk.bns) or search index (.ipg), one entry a line"},
+    {"add-packages", &CAddPackagesCommand::Run,
+     "add-packages INDEX FILE...  Add/Update (.java) and Add Class (.class) on the package index INDEX"},
+    {"add-beans", &CAddBeansCommand::Run, "add-beans INDEX FILE...     Add Bean (.jar, .class) into the bean index's root folder"},
 };
 
 int Usage(FILE* pOut = stderr)

@@ -118,12 +118,21 @@ bool CChildFrame::IsCommandEnabled(UINT nId) const
 QMenu* CChildFrame::CreateContextMenu(LONG nPos)
 {
     auto* pMenu = new QMenu(this);
+    QMenu* pOverride = nullptr;  // the class popup's inherited methods
     for (const CViewMenuItem& item : m_pView->GetContextMenu(nPos)) {
         if (item.nId == 0) {
             pMenu->addSeparator();
             continue;
         }
-        QAction* pAction = pMenu->addAction(QString::fromUtf8(item.strText.c_str()));
+        QString strText = QString::fromUtf8(item.strText.c_str());
+        QMenu* pInto = pMenu;
+        if (strText.startsWith(QLatin1String("Override/"))) {
+            if (!pOverride)
+                pOverride = pMenu->addMenu(QStringLiteral("Override"));
+            pInto = pOverride;
+            strText = strText.mid(9);
+        }
+        QAction* pAction = pInto->addAction(strText);
         pAction->setData(item.nId);
         pAction->setEnabled(IsCommandEnabled(item.nId));
     }

@@ -21,6 +21,7 @@ class CJavaIDEDoc;
 class CJavaIDEViewHost;
 class CProject;
 class CVarContainer;
+class CVarObject;
 class IJavaIDEViewFrame;
 
 // One entry of a context menu; nId 0 is a separator.
@@ -162,6 +163,7 @@ private:
     BOOL m_bFocusRegained = FALSE;
     std::unique_ptr<CFileObject> m_pParsedFile;
     CVarContainer* m_pObjectAtCursor = nullptr;
+    std::vector<CVarObject*> m_overrideMethods;  // behind the class popup's "Override" items (not owned)
     struct CPosted {
         UINT nMessage;
         WPARAM wParam;

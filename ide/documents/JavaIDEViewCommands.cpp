@@ -34,6 +34,8 @@ BOOL CJavaIDEView::IsCommandEnabled(UINT nId)
     BOOL bSelection = nStart < nEnd;
     CJavaIDEDoc* pDoc = GetDocument();
     CString strPath = GetPathName();
+    if (nId >= ID_CLASS_POPUP_FIRST && nId <= ID_CLASS_POPUP_LAST)
+        return m_pObjectAtCursor && nId - ID_CLASS_POPUP_FIRST < m_overrideMethods.size() && !m_bReadOnly;
     switch (nId) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
@@ -87,6 +89,11 @@ BOOL CJavaIDEView::OnCommand(UINT nId)
     if (!IsCommandEnabled(nId))
         return FALSE;
     CJavaIDEDoc* pDoc = GetDocument();
+    if (nId >= ID_CLASS_POPUP_FIRST && nId <= ID_CLASS_POPUP_LAST) {
+        // An inherited method chosen in the class popup: inserted as a dropped method would be.
+        CDragToken token(CDragToken::DRAG_METHOD, m_overrideMethods[nId - ID_CLASS_POPUP_FIRST]);
+        return m_pHost->InsertDroppedToken(this, &token, m_pObjectAtCursor, m_pObjectAtCursor->m_nEndLine);
+    }
     switch (nId) {
     case ID_FILE_SAVE:
         return pDoc->OnFileSave();
@@ -352,6 +359,7 @@ BOOL CJavaIDEView::DropText(LONG nPos, const char* pszText, BOOL bCopy)
 std::vector<CViewMenuItem> CJavaIDEView::GetContextMenu(LONG nPos)
 {
     m_pObjectAtCursor = nullptr;
+    m_overrideMethods.clear();
     m_pParsedFile = ParseText();
     if (m_pParsedFile)
         m_pObjectAtCursor = m_pParsedFile->GetClassAtLine(m_ctrl.LineFromChar(nPos) + 1);
@@ -376,6 +384,19 @@ std::vector<CViewMenuItem> CJavaIDEView::GetContextMenu(LONG nPos)
         items.push_back({0, ""});
         items.push_back({ID_VIEW_LOOKUP_WORD, "&Look Up " + strWord});
         items.push_back({ID_VIEW_FIND_WORD, "&Find " + strWord});
+    }
+    if (m_pObjectAtCursor) {
+        // The class popup's "Override" submenu: "Override/" names the submenu.
+        m_overrideMethods = m_pHost->GetOverridableMethods(m_pObjectAtCursor);
+        if (m_overrideMethods.size() > ID_CLASS_POPUP_LAST - ID_CLASS_POPUP_FIRST + 1)
+            m_overrideMethods.resize(ID_CLASS_POPUP_LAST - ID_CLASS_POPUP_FIRST + 1);
+        if (!m_overrideMethods.empty())
+            items.push_back({0, ""});
+        for (size_t i = 0; i < m_overrideMethods.size(); i++) {
+            CString strText;
+            m_overrideMethods[i]->GetDisplayText(strText);
+            items.push_back({static_cast<UINT>(ID_CLASS_POPUP_FIRST + i), "Override/" + strText});
+        }
     }
     return items;
 }

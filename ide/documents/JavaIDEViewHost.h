@@ -8,10 +8,13 @@
 #include "String.h"
 #include "WinTypes.h"
 
+#include <vector>
+
 class CDragToken;
 class CJavaIDEView;
 class CProjectDoc;
 class CVarContainer;
+class CVarObject;
 
 // Settings a view applies when it is created and when the options change.
 struct CViewSettings {
@@ -80,6 +83,10 @@ public:
     {
         return FALSE;
     }
+
+    // The methods of pClass's ancestors that may be overridden, for the class
+    // popup's "Override" submenu (they live while the package index is unchanged).
+    virtual std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass) { return {}; }
 
     // A command of the main window that a source window offers too (Run on
     // the context menu); the main window carries it out.

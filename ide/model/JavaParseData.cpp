@@ -433,10 +433,9 @@ void CJavaParseData::TakeWord(const char* pszWord, int nLength, long lOffset, BO
         StoreWord(pszWord, nLength, lOffset, bInText);
 }
 
-void CJavaParseData::TopLevelWord(const char* pszWord, long lOffset)
+CVarObject* CJavaParseData::NewDeclaration(const char* pszWord, int nLine)
 {
     CVarObject* pDeclaration = nullptr;
-    int nLine = m_nLine + 1;
     if (std::strcmp(pszWord, "class") == 0 || std::strcmp(pszWord, "enum") == 0
         || std::strcmp(pszWord, "record") == 0) {
         auto* pClass = new CVarClass("", nLine);
@@ -459,6 +458,12 @@ void CJavaParseData::TopLevelWord(const char* pszWord, long lOffset)
         m_pResult->m_pPackage = new CVarPackage("", nLine);
         pDeclaration = m_pResult->m_pPackage;
     }
+    return pDeclaration;
+}
+
+void CJavaParseData::TopLevelWord(const char* pszWord, long lOffset)
+{
+    CVarObject* pDeclaration = NewDeclaration(pszWord, m_nLine + 1);
     if (pDeclaration) {
         m_pCurrent = pDeclaration;
         m_chPending = 0;

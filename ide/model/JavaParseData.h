@@ -22,7 +22,7 @@ public:
     // sink) that fills a new file object. Uses the shared Java language,
     // patterns and normal text format of the colouring library.
     CJavaParseData(const char* pText, long lLength);
-    ~CJavaParseData();
+    virtual ~CJavaParseData();
     CJavaParseData(const CJavaParseData&) = delete;
     CJavaParseData& operator=(const CJavaParseData&) = delete;
 
@@ -134,6 +134,10 @@ protected:
     static int TypeDeclarationOf(const char* pszWord, int nLength);
     // A word met while no declaration is current.
     void TopLevelWord(const char* pszWord, long lOffset);
+    // The declaration a word outside any declaration starts (at 1-based
+    // nLine), entered in the result; null for other words. Readers of other
+    // languages built on this sink (the bean descriptions) choose their own.
+    virtual CVarObject* NewDeclaration(const char* pszWord, int nLine);
     // Passes the pending delimiter to the current declaration.
     void Deliver();
     // A non-blank delimiter of the text that shapes declarations.

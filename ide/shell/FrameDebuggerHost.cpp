@@ -1,12 +1,17 @@
 #include "FrameDebuggerHost.h"
 
+#include "MainFrameBrowsers.h"
+#include "PkgDoc.h"
+
 #include "DebugOutput.h"
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "JavaIDEView.h"
 #include "MainFrame.h"
+#include "MainFrameBrowsers.h"
 #include "MainFrameCommands.h"
 #include "PathName.h"
+#include "PkgDoc.h"
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "SourcePosition.h"
@@ -168,4 +173,9 @@ void CFrameDebuggerHost::DebuggerEnded()
 void CFrameDebuggerHost::CloseMainWindow()
 {
     m_frame.close();
+}
+
+const CClassIndex* CFrameDebuggerHost::GetClassIndex()
+{
+    return &m_frame.GetBrowsers().GetPkgDoc();
 }

@@ -28,6 +28,8 @@ public:
     BOOL OpenFileAtLine(const char* pszPath, int nLine) override;
     CString GetSourceFolder() override;
     CString FindProjectFile(const char* pszFileName) override;
+    // The package index, for Stepover Packages.
+    const CClassIndex* GetClassIndex() override;
     void DebuggerChanged() override;
     void DebuggerEnded() override;
     void CloseMainWindow() override;

@@ -5,6 +5,7 @@
 #include "DocumentWindows.h"
 #include "JavaIDEApp.h"
 #include "MainFrame.h"
+#include "MainFrameBrowsers.h"
 #include "OutputFrameWindow.h"
 #include "FrameProjectViewHost.h"
 #include "ProjectDoc.h"
@@ -182,10 +183,6 @@ void CFrameProjectHost::EndProgress()
         pBar->hide();
 }
 
-void CFrameProjectHost::EditResource(const char* pszPath)
-{
-    if (m_pFrame)
-        m_pFrame->GetProjectViewHost().EditResource(pszPath);
 void CFrameProjectHost::DebuggerSetBreakpoint(const char* pszClass, WORD nLine)
 {
     if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
@@ -196,4 +193,10 @@ void CFrameProjectHost::DebuggerClearBreakpoint(const char* pszClass, WORD nLine
 {
     if (CDebugger* pDebugger = m_pFrame ? m_pFrame->GetDebugController().GetDebugger() : nullptr)
         pDebugger->ClearBreakpoint(pszClass, nLine);
+}
+
+void CFrameProjectHost::EditResource(const char* pszPath)
+{
+    if (m_pFrame)
+        m_pFrame->GetBrowsers().EditResource(pszPath);
 }

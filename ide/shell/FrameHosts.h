@@ -44,8 +44,6 @@ public:
     BOOL CloseDocument(const char* pszPath) override;
     BOOL SaveDocumentIfModified(const char* pszPath) override;
     void OpenDocument(const char* pszPath) override;
-    // A resource file opened from the tree goes to the GUI builder's start the window was given.
-    void EditResource(const char* pszPath) override;
     // The project tree view follows the project list.
     void RefreshViews() override;
     void RefreshNode(CTreeItem* pNode) override;
@@ -58,6 +56,8 @@ public:
     // F9 while the debugger runs: the breakpoint is set or cleared there too.
     void DebuggerSetBreakpoint(const char* pszClass, WORD nLine) override;
     void DebuggerClearBreakpoint(const char* pszClass, WORD nLine) override;
+    // The GUI builder for a resource of the open project (the browsers' part of the window).
+    void EditResource(const char* pszPath) override;
 
 private:
     // The tree view, showing the application's project list; null when the window is gone.

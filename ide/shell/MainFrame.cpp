@@ -1,4 +1,5 @@
 #include "MainFrame.h"
+#include "MainFrameBrowsers.h"
 
 #include "Command.h"
 #include "DebugController.h"
@@ -114,6 +115,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
     m_pCommands = std::make_unique<CMainFrameCommands>(*this);
 
     CreateClientArea();
+    m_pBrowsers = std::make_unique<CMainFrameBrowsers>(*this, app);
     CreateDebugger();
     m_pCommands->BuildMenus(menuBar());
     CreateBars();
@@ -800,4 +802,27 @@ void CMainFrame::dropEvent(QDropEvent* pEvent)
         if (url.isLocalFile())
             OpenFile(url.toLocalFile());
     pEvent->acceptProposedAction();
+}
+
+// ---------------------------------------------------------------------------
+// Package and bean browsers
+
+void CMainFrame::LookUpWord(const char* pszWord)
+{
+    m_pBrowsers->LookUpWord(pszWord);
+}
+
+BOOL CMainFrame::IsBrowserDragSource()
+{
+    return m_pBrowsers->IsDragSource();
+}
+
+BOOL CMainFrame::InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine)
+{
+    return m_pBrowsers->InsertDroppedToken(pView, pToken, pClass, nLine);
+}
+
+std::vector<CVarObject*> CMainFrame::GetOverridableMethods(CVarContainer* pClass)
+{
+    return m_pBrowsers->GetOverridableMethods(pClass);
 }

@@ -27,6 +27,7 @@ class CFrameDebuggerHost;
 class CFrameDocumentHost;
 class CFrameProjectViewHost;
 class CProjectView;
+class CMainFrameBrowsers;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
@@ -153,6 +154,14 @@ public:
     void ExecuteMainCommand(UINT nId) override;
     BOOL IsMainCommandEnabled(UINT nId) override;
 
+    // Package and bean browsers (MainFrameBrowsers.cpp): the pages, the
+    // editor's look-up, and browser items dropped on source views.
+    CMainFrameBrowsers& GetBrowsers() const { return *m_pBrowsers; }
+    void LookUpWord(const char* pszWord) override;
+    BOOL IsBrowserDragSource() override;
+    BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine) override;
+    std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass) override;
+
 protected:
     // The close checks of the application first; "No" to any keeps the window.
     void closeEvent(QCloseEvent* pEvent) override;
@@ -204,6 +213,7 @@ private:
     bool m_bPainted = false;
     QString m_strBaseTitle = QStringLiteral("Mosk");
     std::unique_ptr<CMainFrameCommands> m_pCommands;
+    std::unique_ptr<CMainFrameBrowsers> m_pBrowsers;   // package and bean browsers
     QTimer m_idleTimer;
     std::unique_ptr<CDocumentRecovery> m_pRecovery;
     bool m_bClosed = false;      // the close checks passed: later close requests just close

@@ -166,6 +166,10 @@ public:
     void OnCommandsDialog(UINT);      // Customize > Commands... (MainFrameColorCommands.cpp)
     // The help search dialog, created hidden on first use over the application's indices.
     CHelpSearchDlg* GetHelpSearchDialog();
+    // --- Package and bean browsers (MainFrameBrowserCommands.cpp).
+    void OnPackageCommand(UINT nId);
+    void OnBeanCommand(UINT nId);
+    void OnAddResource(UINT nId);     // Project menu: Add Dialog, Add Frame
 
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);

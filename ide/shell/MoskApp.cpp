@@ -1,6 +1,10 @@
 #include "MoskApp.h"
 
 #include "DebugController.h"
+#include "AppFolders.h"
+#include "GuiBuilderSetup.h"
+#include "Introspection.h"
+
 #include "DirectoriesDlg.h"
 #include "DocumentRecovery.h"
 #include "FirstRunDlg.h"
@@ -112,6 +116,16 @@ CString CMoskApp::GetShippedFilesFolder()
     // The build tree and the installed tree both keep them in share/mosk beside the program's folder.
     QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/mosk"));
     return folder.exists() ? CString(folder.absolutePath().toUtf8().constData()) : CString();
+}
+
+BOOL CMoskApp::UpdateGuiBuilderSettings()
+{
+    CGuiBuilderSetup::UpdateMgbIni(m_DirSettings.m_strProgramPath, CAppFolders::GetSettingsFolder());
+    // A missing classes.zip is reported in the output window once the main window exists
+    // (CMainFrameBrowsers), not in a box that would hold up every start-up.
+    CGuiBuilderSetup::EnsureClassPath(m_DirSettings.m_strProgramPath, FALSE);
+    CIntrospection::SetJdkFolder(m_DirSettings.m_strExePath);
+    return TRUE;
 }
 
 std::unique_ptr<CAppProjectHost> CMoskApp::CreateProjectHost()

@@ -36,6 +36,8 @@ protected:
     BOOL CreateMainFrameObject() override;
     int GetScreenLogPixelsY() override;
     CString GetShippedFilesFolder() override;
+    // "DEFAULTMOSKINI" in "MGB.INI" and "classes.zip" on the class path (the GUI builder's start-up steps).
+    BOOL UpdateGuiBuilderSettings() override;
     std::unique_ptr<CAppProjectHost> CreateProjectHost() override;
     // Step 13: bars, splitters and the window's place restored, then shown.
     BOOL ShowMainFrame() override;

@@ -58,7 +58,7 @@ const CListed s_listed[] = {
     // The debug bar's Stepover Packages is in the Debug submenu too.
     {"Debug", "Stepover Packages", 33020},
     {"Build", "JDB Debug", 32847}, {"Build", "BreakPoint Set/UnSet", 32848},
-    {"Packages", "Add/Update...", 32894}, {"Packages", "Delete", 32899}, {"Packages", "Find Class...", 32896},
+    {"Packages", "Add/Update...", 32894}, {"Packages", "Add Class...", 32895}, {"Packages", "Delete", 32899}, {"Packages", "Find Class...", 32896},
     {"Packages", "Find Interface...", 32897},
     {"Beans", "Add Folder...", 32957}, {"Beans", "Add Bean...", 32954}, {"Beans", "Delete", 32956},
     {"Info", "Add Folder", 32909}, {"Info", "Add File(s)...", 32781}, {"Info", "Delete", 32772},

@@ -81,6 +81,13 @@ TEST_F(FrameTest, ASettingsFileWithoutWindowsGivesTheDefaultWindow)
     // The panes later parts fill are there and named; the project window starts with the project tree.
     ASSERT_GE(frame.GetProjectWindow()->count(), 1);
     EXPECT_EQ(frame.GetProjectWindow()->tabText(0), QStringLiteral("Project"));
+    // The browsers' pages follow in their fixed order.
+    QStringList tabs;
+    for (int i = 0; i < frame.GetProjectWindow()->count(); i++)
+        tabs << frame.GetProjectWindow()->tabText(i);
+    tabs.removeAll(QStringLiteral("Project"));
+    tabs.removeAll(QStringLiteral("Help"));
+    EXPECT_EQ(tabs, QStringList({QStringLiteral("Packages"), QStringLiteral("Beans")}));
     EXPECT_EQ(frame.GetProjectWindow()->accessibleName(), QStringLiteral("Project window"));
     EXPECT_EQ(frame.GetDebugOutput()->accessibleName(), QStringLiteral("Debug output"));
     // The debug page: its text, the command box and its tool bar.
