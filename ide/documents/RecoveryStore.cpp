@@ -197,7 +197,11 @@ std::vector<CRecoveryStore::CEntry> CRecoveryStore::FindOrphans() const
     }
     closedir(pDir);
     std::sort(entries.begin(), entries.end(), [](const CEntry& a, const CEntry& b) {
-        return a.m_nTime != b.m_nTime ? a.m_nTime < b.m_nTime : a.m_strFile < b.m_strFile;
+        if (a.m_nTime != b.m_nTime)
+            return a.m_nTime < b.m_nTime;
+        if (a.m_strPath != b.m_strPath)
+            return a.m_strPath < b.m_strPath;
+        return a.m_strTitle != b.m_strTitle ? a.m_strTitle < b.m_strTitle : a.m_strFile < b.m_strFile;
     });
     return entries;
 }

@@ -38,7 +38,8 @@ public:
     void RemoveAllBut(const std::vector<CString>& keys);
     // Removes this process's files.
     void RemoveOwn();
-    // The files left by processes that no longer run, oldest first; files
+    // The files left by processes that no longer run, oldest first (then by
+    // path, untitled documents first, then by title); files
     // that cannot be read are left alone and not listed.
     std::vector<CEntry> FindOrphans() const;
     // Removes one file of FindOrphans.

@@ -198,5 +198,5 @@ void CFrameProjectHost::DebuggerClearBreakpoint(const char* pszClass, WORD nLine
 void CFrameProjectHost::EditResource(const char* pszPath)
 {
     if (m_pFrame)
-        m_pFrame->GetBrowsers().EditResource(pszPath);
+        m_pFrame->GetProjectViewHost().EditResource(pszPath);
 }

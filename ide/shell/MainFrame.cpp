@@ -160,6 +160,8 @@ void CMainFrame::CreateClientArea()
     m_pProjectWnd->setAccessibleName(QStringLiteral("Project window"));
     // The project tree: the first page. It shows the project list once that is loaded.
     m_pProjectViewHost = std::make_unique<CFrameProjectViewHost>(*this);
+    // A resource opened from the tree goes to the GUI builder's start.
+    m_pProjectViewHost->SetResourceEditor([this](const char* pszPath) { m_pBrowsers->EditResource(pszPath); });
     m_pProjectView = new CProjectView;
     m_pProjectView->SetViewHost(m_pProjectViewHost.get());
     m_pProjectWnd->addTab(m_pProjectView, QStringLiteral("Project"));

@@ -96,5 +96,5 @@ TEST(RecoveryStoreTest, KeepsOnlyTheDocumentsStillUnsaved)
     ASSERT_TRUE(store.Write("", "untitled3", "3", 1, strError));
     store.RemoveAllBut({CRecoveryStore::GetKey("/a/Two.java", ""), CRecoveryStore::GetKey("", "untitled3")});
     HandOverRecoveryFiles(store.GetFolder(), EndedProcess());
-    EXPECT_EQ(store.Dump(), "/a/Two.java||1|1\n|untitled3|1|1\n");
+    EXPECT_EQ(store.Dump(), "|untitled3|1|1\n/a/Two.java||1|1\n");
 }

@@ -55,17 +55,18 @@ TEST_F(FrameTest, UnsavedTextIsOfferedAgainAfterAKill)
     Frame().GetDocumentWindows().DestroyAll();
     std::filesystem::remove(strGone.c_str());
 
-    // Restore the first, discard the second, restore the untitled one.
+    // Kept in the same second, they come untitled first, then by path:
+    // restore the untitled one and Edit.java, discard Gone.java.
+    m_ui.Answer(IDYES);
     m_ui.Answer(IDYES);
     m_ui.Answer(IDNO);
-    m_ui.Answer(IDYES);
     m_ui.m_shown.clear();
     EXPECT_EQ(recovery.OfferRestore(), 2);
     ASSERT_EQ(m_ui.m_shown.size(), 3u);
     EXPECT_EQ(m_ui.m_shown[0].nType, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
-    EXPECT_EQ(m_ui.m_shown[0].strText.Find("Mosk ended before the changes to " + strEdit + " were saved."), 0)
-        << m_ui.m_shown[0].strText.c_str();
-    EXPECT_NE(m_ui.m_shown[1].strText.Find(strGone), -1);
+    EXPECT_EQ(m_ui.m_shown[1].strText.Find("Mosk ended before the changes to " + strEdit + " were saved."), 0)
+        << m_ui.m_shown[1].strText.c_str();
+    EXPECT_NE(m_ui.m_shown[2].strText.Find(strGone), -1);
     CDocumentWindow* pEdit = Frame().GetDocumentWindows().Find(strEdit);
     ASSERT_NE(pEdit, nullptr);
     EXPECT_TRUE(CDocumentWindows::IsModified(pEdit));
