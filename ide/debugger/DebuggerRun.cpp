@@ -51,15 +51,7 @@ void ReadLoop(const std::shared_ptr<CDebuggerProcess>& pRun, const CWindowHandle
         const BOOL bWasAlive = pRun->bChildAlive.load();
         const int nPeeked = COutputReader::Peek(fd);
         if (nPeeked > 0) {
-            int nRead = 0;
-            while (nRead < nPeeked) {
-                const ssize_t n = ::read(fd, buffer + nRead, static_cast<size_t>(nPeeked - nRead));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                nRead += static_cast<int>(n);
-            }
+            const int nRead = COutputReader::ReadPeeked(fd, buffer, nPeeked);
             if (nRead > 0) {
                 buffer[nRead] = '\0';
                 if (g_pfnReadObserver)

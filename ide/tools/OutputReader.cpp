@@ -20,6 +20,20 @@ int COutputReader::Peek(int fd)
     return nAvailable < OUTPUT_PEEK_SIZE ? nAvailable : OUTPUT_PEEK_SIZE;
 }
 
+int COutputReader::ReadPeeked(int fd, char* pBuffer, int nPeeked)
+{
+    int nRead = 0;
+    while (nRead < nPeeked) {
+        const ssize_t n = ::read(fd, pBuffer + nRead, static_cast<size_t>(nPeeked - nRead));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        nRead += static_cast<int>(n);
+    }
+    return nRead;
+}
+
 void COutputReader::Pump(int fd, const CWindowHandle& target, const std::atomic<BOOL>& bAlive)
 {
     char buffer[OUTPUT_PEEK_SIZE + 1];
@@ -29,15 +43,7 @@ void COutputReader::Pump(int fd, const CWindowHandle& target, const std::atomic<
         const BOOL bWasAlive = bAlive.load();
         const int nPeeked = Peek(fd);
         if (nPeeked > 0) {
-            int nRead = 0;
-            while (nRead < nPeeked) {
-                const ssize_t n = ::read(fd, buffer + nRead, static_cast<size_t>(nPeeked - nRead));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                nRead += static_cast<int>(n);
-            }
+            const int nRead = ReadPeeked(fd, buffer, nPeeked);
             if (nRead > 0) {
                 buffer[nRead] = '\0';
                 COutputChunk chunk;

@@ -14,6 +14,9 @@ public:
     // Bytes waiting in the pipe fd, at most OUTPUT_PEEK_SIZE; 0 when none
     // (a zero-timeout peek, never blocks).
     static int Peek(int fd);
+    // Reads the nPeeked bytes Peek found into pBuffer (retrying when
+    // interrupted); the count read, fewer only at an error or the end.
+    static int ReadPeeked(int fd, char* pBuffer, int nPeeked);
     // Reads and sends chunks until the producer has ended (bAlive was FALSE
     // before a peek that found nothing). Waits 50 ms only after a peek that
     // found nothing. A vanished window does not stop the draining.
