@@ -104,6 +104,12 @@ private:
             if (!strInterfaces.IsEmpty())
                 strDetail += (strDetail.IsEmpty() ? "implements " : " implements ") + strInterfaces;
         }
+        if (!container.m_Permits.IsEmpty()) {
+            CString strPermits;
+            for (int i = 0; i < container.m_Permits.GetSize(); ++i)
+                strPermits += (i ? ", " : "") + container.m_Permits[i];
+            strDetail += (strDetail.IsEmpty() ? "permits " : " permits ") + strPermits;
+        }
         Line(container, ContainerKind(container), strName, DeclaredWith(container), strDetail);
         std::vector<const CVarObject*> members;
         Collect(container.m_Fields, members);
@@ -156,9 +162,15 @@ private:
         add(object.m_bStatic, "static");
         add(object.m_bFinal, "final");
         add(object.m_bAbstract, "abstract");
+        if (const auto* pContainer = dynamic_cast<const CVarContainer*>(&object)) {
+            add(pContainer->m_nSealed == CVarContainer::SEALED_SEALED, "sealed");
+            add(pContainer->m_nSealed == CVarContainer::SEALED_NON_SEALED, "non-sealed");
+        }
         if (const auto* pMethod = dynamic_cast<const CVarMethodDecl*>(&object)) {
             add(pMethod->m_bSynchronized, "synchronized");
             add(pMethod->m_bNative, "native");
+            if (const auto* pBodied = dynamic_cast<const CVarMethod*>(pMethod))
+                add(pBodied->m_bCompact, "compact");
         }
         add(!object.m_bComplete, "incomplete");
         return str;

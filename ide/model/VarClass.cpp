@@ -154,6 +154,7 @@ int CVarClass::TakeHeader(CJavaParseData* pData)
     int nKeyword = pData->FindWord(pszKeyword);
     if (nKeyword < 0)
         return -1;
+    TakeSealing(pData, nKeyword, nKeyword + 1);
     int nName = nKeyword + 1;
     if (nName < pData->GetWordCount()) {
         m_strName = StripTypeParameters(pData->GetWord(nName));

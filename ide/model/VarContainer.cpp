@@ -77,6 +77,32 @@ void CVarContainer::DumpAttributes(CString& strOut) const
     CVarObject::DumpAttributes(strOut);
     if (!m_strParent.IsEmpty())
         strOut += " parent=\"" + m_strParent + "\"";
+    if (m_nSealed != SEALED_NONE)
+        strOut += m_nSealed == SEALED_SEALED ? " sealed" : " non-sealed";
+    if (!m_Permits.IsEmpty()) {
+        CString strPermits;
+        for (int i = 0; i < m_Permits.GetSize(); ++i)
+            strPermits += (i ? "," : "") + m_Permits[i];
+        strOut += " permits=\"" + strPermits + "\"";
+    }
+}
+
+void CVarContainer::TakeSealing(const CJavaParseData* pData, int nKeyword, int nFrom)
+{
+    // "non-sealed" reaches the words as "non" and "sealed": the "-" is no word.
+    m_nSealed = SEALED_NONE;
+    for (int i = 0; i < nKeyword; ++i) {
+        if (pData->GetWord(i) != "sealed")
+            continue;
+        m_nSealed = i > 0 && pData->GetWord(i - 1) == "non" ? SEALED_NON_SEALED : SEALED_SEALED;
+    }
+    m_Permits.RemoveAll();
+    int nCount = pData->GetWordCount();
+    int nPermits = pData->FindWord("permits", nFrom);
+    if (nPermits < 0)
+        return;
+    for (int i = nPermits + 1; i < nCount; ++i)
+        m_Permits.Add(pData->GetWord(i));
 }
 
 void CVarContainer::DumpChildren(CString& strOut, int nIndent) const
@@ -111,6 +137,14 @@ BOOL CVarContainer::ParseBody(char ch)
             pInterface->m_strOuterClass = m_strName;
             m_pCurrentMember = pInterface;
             m_nCurrentList = LIST_INNER_INTERFACES;
+        } else if (IsCompactConstructor(pData)) {
+            auto* pMethod = new CVarMethod("", nLine);
+            pMethod->m_pOwnerClass = this;
+            pMethod->StartCompact(pData, *this);
+            m_pCurrentMember = pMethod;
+            m_nCurrentList = LIST_METHODS;
+            m_nArrayDims = 0;
+            return TRUE;
         } else {
             m_pCurrentMember = new CVarCodeBlock(nLine);
             m_nCurrentList = LIST_CODE_BLOCKS;
@@ -196,6 +230,17 @@ void CVarContainer::PlaceMember(CVarObject* pMember, int nList)
         return;
     }
     pList->AddSorted(pMember);
+}
+
+BOOL CVarContainer::IsCompactConstructor(const CJavaParseData* pData) const
+{
+    int nCount = pData->GetWordCount();
+    if (m_nKind != KIND_RECORD || nCount == 0 || pData->GetWord(nCount - 1) != m_strName)
+        return FALSE;
+    for (int i = 0; i < nCount - 1; ++i)
+        if (!pData->IsJavaKeyword(pData->GetWord(i)))
+            return FALSE;
+    return TRUE;
 }
 
 CVarMethodDecl* CVarContainer::NewMethod(CJavaParseData*, int nLine)

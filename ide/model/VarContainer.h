@@ -2,6 +2,7 @@
 // and fields, sorted by name without regard to case) and the parent name.
 #pragma once
 
+#include "StringArray.h"
 #include "VarList.h"
 #include "VarObject.h"
 
@@ -14,6 +15,8 @@ class CVarContainer : public CVarObject {
 public:
     // How the declaration was written (parsing only, not stored).
     enum { KIND_PLAIN = 0, KIND_ENUM = 1, KIND_RECORD = 2, KIND_ANNOTATION = 3 };
+    // Whether the header says "sealed" or "non-sealed" (parsing only, not stored).
+    enum { SEALED_NONE = 0, SEALED_SEALED = 1, SEALED_NON_SEALED = 2 };
     // The list a member being parsed goes to once complete.
     enum { LIST_NONE = 0, LIST_METHODS, LIST_FIELDS, LIST_INNER_CLASSES, LIST_INNER_INTERFACES, LIST_CODE_BLOCKS };
 
@@ -53,6 +56,8 @@ public:
     CVarList m_CodeBlocks;                  // parsing only, not stored
     int m_nArrayDims = 0;                   // parsing only: "[" seen before a member name
     int m_nKind = KIND_PLAIN;               // class or enum or record; interface or @interface; not stored
+    int m_nSealed = SEALED_NONE;            // "sealed" / "non-sealed" before the keyword; not stored
+    CStringArray m_Permits;                 // the names after "permits", in source order; not stored
 
 protected:
     // One delimiter of the body: members are made, fed and placed; FALSE at
@@ -62,8 +67,13 @@ protected:
     BOOL FeedMember(char ch);
     // Puts a complete member into its list (a nameless field or method is dropped).
     void PlaceMember(CVarObject* pMember, int nList);
+    // TRUE in a record when the words before "{" are modifiers and the record's name.
+    BOOL IsCompactConstructor(const CJavaParseData* pData) const;
     // A new method for the words before "(" at 1-based line nLine.
     virtual CVarMethodDecl* NewMethod(CJavaParseData* pData, int nLine);
+    // The sealing words among the words before nKeyword, and the names after
+    // "permits" from nFrom on (the words up to the brace).
+    void TakeSealing(const CJavaParseData* pData, int nKeyword, int nFrom);
     // A class name without the type parameters written after it.
     static CString StripTypeParameters(const CString& strName);
 

@@ -33,6 +33,7 @@ BOOL CVarInterface::Parse(char ch)
     int nKeyword = pData->FindInterfaceWord();
     if (nKeyword < 0)
         return FALSE;
+    TakeSealing(pData, nKeyword, nKeyword + 1);
     int nCount = pData->GetWordCount();
     if (nKeyword + 1 < nCount) {
         m_strName = StripTypeParameters(pData->GetWord(nKeyword + 1));

@@ -1,9 +1,14 @@
 #include "VarMethod.h"
 
 #include "Archive.h"
+#include "Argument.h"
 #include "JavaParseData.h"
 #include "VarContainer.h"
 #include "VarLocalClass.h"
+
+#include <algorithm>
+#include <cassert>
+#include <vector>
 
 MOSK_IMPLEMENT_SERIAL(CVarMethod, CVarMethodDecl, VERSIONABLE_SCHEMA | CVarObject::CURRENT_SCHEMA)
 
@@ -87,6 +92,42 @@ void CVarMethod::TakeHeader(CJavaParseData* pData)
     m_strName = pData->GetWord(nCount - 1);
     m_nNameOffset = pData->GetWordOffset(nCount - 1);
     m_strType.Empty();
+}
+
+void CVarMethod::StartCompact(CJavaParseData* pData, const CVarContainer& record)
+{
+    int nCount = pData->GetWordCount();
+    assert(nCount > 0);
+    m_nHeaderOffset = pData->GetWordOffset(0);
+    pData->TakeModifiers(this, CJavaParseData::MOD_ALL);
+    m_strName = pData->GetWord(nCount - 1);
+    m_nNameOffset = pData->GetWordOffset(nCount - 1);
+    m_strType.Empty();
+    m_bCompact = TRUE;
+    // The components are the record's instance fields, in the order of the header.
+    std::vector<const CVarObject*> components;
+    for (POSITION pos = record.m_Fields.GetHeadPosition(); pos;) {
+        const CVarObject* pField = record.m_Fields.GetNext(pos);
+        if (!pField->m_bStatic && pField->m_nHeaderOffset < m_nHeaderOffset)
+            components.push_back(pField);
+    }
+    std::stable_sort(components.begin(), components.end(),
+                     [](const CVarObject* a, const CVarObject* b) { return a->m_nHeaderOffset < b->m_nHeaderOffset; });
+    for (const CVarObject* pComponent : components) {
+        auto* pArgument = new CArgument(pComponent->m_strName, m_nStartLine);
+        pArgument->m_strType = pComponent->m_strType;
+        pArgument->m_nHeaderOffset = pComponent->m_nHeaderOffset;
+        pArgument->m_nNameOffset = pComponent->m_nNameOffset;
+        pArgument->m_nEndLine = m_nStartLine;
+        pArgument->m_bComplete = TRUE;
+        AddArgument(pArgument);
+    }
+    m_bInParams = FALSE;
+    m_bParamsDone = TRUE;
+    m_nState = STATE_BODY;
+    m_nBodyDepth = 1;
+    pData->ResetWords();
+    pData->SetFilter(CJavaParseData::FILTER_BODY);
 }
 
 BOOL CVarMethod::ParseBody(CJavaParseData* pData, char ch)

@@ -20,6 +20,10 @@ public:
     // counted and local classes are made.
     BOOL Parse(char chDelimiter) override;
 
+    // A record's compact constructor: the words before "{" are modifiers and
+    // the record's name. The record's components become the arguments and the
+    // body begins with the brace just read.
+    void StartCompact(CJavaParseData* pData, const CVarContainer& record);
     // Insert a local class in name order (taking ownership).
     POSITION AddLocalClass(CVarClass* pClass);
 
@@ -27,6 +31,7 @@ public:
     CVarContainer* m_pOwnerClass = nullptr;    // the class that declares it; not owned, not stored
     CVarListT<CVarClass> m_LocalClasses;
     CVarClass* m_pLocalClass = nullptr;        // parsing only: the local class being parsed (owned until placed)
+    BOOL m_bCompact = FALSE;                   // parsing only: a compact constructor; not stored
 
 protected:
     // A constructor when the last word is the owning class's name after modifiers only.

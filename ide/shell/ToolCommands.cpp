@@ -22,6 +22,7 @@
 #include "UserInterface.h"
 
 #include <algorithm>
+#include <cstring>
 #include <glob.h>
 #include <unistd.h>
 #include <utility>
@@ -701,6 +702,20 @@ BOOL CToolCommands::StartProgramRun(const char* pszCommandLine, const char* pszW
     return m_pProgramRunner->Start(pszCommandLine, strDir, GetHandle(), this);
 }
 
+BOOL CToolCommands::StartDroppedToolRun(const char* pszTool, const char* pszCommandLine, const char* pszWorkingDir)
+{
+    if (StartProgramRun(pszCommandLine, pszWorkingDir))
+        return TRUE;
+    if (!CToolCommandLine::HasJdkProgram(GetExePath(), pszTool)) {
+        CString strWhy;
+        strWhy.Format("%s is not part of this JDK: the JDKs after version 8 no longer have it. To %s, name a JDK 8 "
+                      "or older in Customize, Directories.\n",
+                      pszTool, std::strcmp(pszTool, "rmic") == 0 ? "make RMI stubs and skeletons" : "run applets");
+        WriteOutput(strWhy);
+    }
+    return FALSE;
+}
+
 void CToolCommands::OnRun()
 {
     if (!CanRun())
@@ -718,7 +733,7 @@ void CToolCommands::OnRun()
         } else if (file.HasExtension(".html") || file.HasExtension(".htm")) {
             CString strCommandLine = CToolCommandLine::AppletViewer(nullptr, GetGlobalOptions(), GetExePath(), FALSE,
                                                                     file.GetFileName());
-            StartProgramRun(strCommandLine, file.GetDriveFolder());
+            StartDroppedToolRun("appletviewer", strCommandLine, file.GetDriveFolder());
         }
         return;
     }
@@ -771,7 +786,7 @@ void CToolCommands::RunApplet(CProject& project)
         return;
     ShowOutputPane();
     ClearOutput();
-    StartProgramRun(strCommandLine, CPathName(strPage).GetDriveFolder());
+    StartDroppedToolRun("appletviewer", strCommandLine, CPathName(strPage).GetDriveFolder());
 }
 
 void CToolCommands::OnStopRun()
@@ -902,7 +917,7 @@ BOOL CToolCommands::OnRmiOK(const CRmiOptions& options)
     CProject* pProject = GetOpenProject();
     CString strClassPath = CToolCommandLine::EffectiveCompilerClassPath(pProject, GetGlobalOptions());
     CString strCommandLine = CToolCommandLine::Rmic(options, strClassPath, GetExePath());
-    return StartProgramRun(strCommandLine, pProject ? pProject->m_strProjectDir : CString());
+    return StartDroppedToolRun("rmic", strCommandLine, pProject ? pProject->m_strProjectDir : CString());
 }
 
 // ---------------------------------------------------------------------------

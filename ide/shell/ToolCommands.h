@@ -105,6 +105,9 @@ public:
     // Starts a program run of pszCommandLine in pszWorkingDir (empty: the
     // current directory); FALSE when one is running or the start failed.
     BOOL StartProgramRun(const char* pszCommandLine, const char* pszWorkingDir);
+    // A run of a tool the later JDKs dropped (rmic, appletviewer): when it
+    // cannot start and the JDK lacks the tool, the output window says so.
+    BOOL StartDroppedToolRun(const char* pszTool, const char* pszCommandLine, const char* pszWorkingDir);
 
     // --- Project files.
     void OnAddDefaultHtml();

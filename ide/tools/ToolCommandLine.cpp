@@ -2,9 +2,13 @@
 
 #include "JarOptions.h"
 #include "PathName.h"
+#include "ProcessSpawner.h"
 #include "Project.h"
 #include "RmiOptions.h"
 #include "ToolOptions.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -144,6 +148,16 @@ CString CToolCommandLine::JdkPrefix(const char* pszExePath)
 CString CToolCommandLine::JdkProgram(const char* pszExePath, const char* pszTool)
 {
     return QuoteIfSpaced(JdkPrefix(pszExePath) + pszTool);
+}
+
+BOOL CToolCommandLine::HasJdkProgram(const char* pszExePath, const char* pszTool)
+{
+    CString strPrefix = JdkPrefix(pszExePath);
+    if (strPrefix.IsEmpty())
+        return !CProcessSpawner::FindProgram(pszTool).IsEmpty();
+    CString strProgram = strPrefix + pszTool;
+    struct stat st;
+    return ::stat(strProgram, &st) == 0 && S_ISREG(st.st_mode) && ::access(strProgram, X_OK) == 0;
 }
 
 CString CToolCommandLine::QuoteIfSpaced(const CString& str)

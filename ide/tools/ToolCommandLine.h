@@ -22,6 +22,8 @@ public:
     static CString JdkPrefix(const char* pszExePath);
     // The command of a JDK tool in that folder, quoted when the path has a space.
     static CString JdkProgram(const char* pszExePath, const char* pszTool);
+    // TRUE when the JDK of pszExePath (PATH when empty) has the program pszTool.
+    static BOOL HasJdkProgram(const char* pszExePath, const char* pszTool);
     // str in double quotes when it holds a blank, else str unchanged.
     static CString QuoteIfSpaced(const CString& str);
     // str without its trailing "/" when it is at least 4 characters long.

@@ -12,6 +12,7 @@
 #include "RunThreads.h"
 #include "ScriptedUserInterface.h"
 #include "TempFolder.h"
+#include "TestJdk.h"
 #include "VarClass.h"
 
 #include <QCoreApplication>
@@ -190,7 +191,7 @@ protected:
                 std::system(("mkdir -p '" + std::string(s_pFolder->File("p").c_str()) + "'").c_str());
             strFiles += " '" + std::string(s_pFolder->Write(pszName, pszText).c_str()) + "'";
         }
-        std::string strCommand = "javac -g -d '" + std::string(s_pFolder->Path().c_str()) + "'" + strFiles;
+        std::string strCommand = CTestJdk::Program("javac").str() + " -g -d '" + s_pFolder->Path().str() + "'" + strFiles;
         s_bCompiled = std::system(strCommand.c_str()) == 0;
     }
     static void TearDownTestSuite()
@@ -219,7 +220,7 @@ protected:
 
     CString CommandLine(const char* pszClass) const
     {
-        return "jdb -classpath " + s_pFolder->Path() + " " + pszClass;
+        return CTestJdk::Program("jdb") + " -classpath " + s_pFolder->Path() + " " + pszClass;
     }
 
     // Starts a debugger window over a real debugger; every command is logged
@@ -436,13 +437,13 @@ TEST(DebugController, StopDebugLeavesNoProcess)
 {
     CTempFolder folder;
     folder.Write("Loop.java", s_loop);
-    ASSERT_EQ(0, std::system(("javac -d '" + std::string(folder.Path().c_str()) + "' '" +
+    ASSERT_EQ(0, std::system((CTestJdk::Program("javac").str() + " -d '" + std::string(folder.Path().c_str()) + "' '" +
                               std::string(folder.File("Loop.java").c_str()) + "'").c_str()));
     CScriptedUserInterface ui;
     CDebuggerRunState record;
     CRecordingDebuggerHost host;
     CDebugController controller(record, host);
-    CString strLine = "jdb -classpath " + folder.Path() + " Loop";
+    CString strLine = CTestJdk::Program("jdb") + " -classpath " + folder.Path() + " Loop";
 
     // Without the compile-debug option the user is asked first.
     ui.Answer(IDNO);

@@ -206,7 +206,36 @@ const CRuleCase s_rules[] = {
      "field R.x int private final -\n"
      "field R.y T[] private final -\n"
      "field R.z String... private final -\n"
+     "method R.R - - compact -\n"
+     "argument R.R.x int - - -\n"
+     "argument R.R.y T[] - - -\n"
+     "argument R.R.z String... - - -\n"
      "method R.of R - static -\n"},
+    {"CompactConstructorTakesTheComponentsInHeaderOrder",
+     "record P(int z, long a) { static int COUNT; public P { if (z < 0) throw new IllegalArgumentException(); }\n"
+     "  P(int z) { this(z, 0L); } }",
+     "class P record - - -\n"
+     "field P.z int private final -\n"
+     "field P.a long private final -\n"
+     "field P.COUNT int - static -\n"
+     "method P.P - public compact -\n"
+     "argument P.P.z int - - -\n"
+     "argument P.P.a long - - -\n"
+     "method P.P - - - -\n"
+     "argument P.P.z int - - -\n"},
+    {"BlockNamedLikeTheClassOutsideARecordStaysABlock", "class A { static { } A { } int after; }",
+     "class A class - - -\n"
+     "field A.after int - - -\n"},
+    {"SealedAndNonSealedWithPermits",
+     "public sealed interface Shape permits Circle, Square {}\n"
+     "final class Circle implements Shape {}\n"
+     "non-sealed class Square extends Base implements Shape { sealed abstract class In permits X {} }\n"
+     "sealed class Base permits Square {}\n",
+     "interface Shape interface public sealed permits Circle, Square\n"
+     "class Circle class - final implements Shape\n"
+     "class Square class - non-sealed extends Base implements Shape\n"
+     "inner class Square.In class - abstract,sealed permits X\n"
+     "class Base class - sealed permits Square\n"},
     {"InnerRecordAndLocalRecord", "class A { record P(int a) {} void f() { record Q(long b) {} } }",
      "class A class - - -\n"
      "inner class A.P record - - -\n"
@@ -242,12 +271,6 @@ const CRuleCase s_rules[] = {
      "method M.v String - abstract -\n"
      "method M.n int[] - abstract -\n"
      "method M.c Class<?> - abstract -\n"},
-    {"SealedPermitsAndNonSealed",
-     "public sealed interface S permits A, B { }\nfinal class A implements S { }\n"
-     "non-sealed class B implements S { }",
-     "interface S interface public - -\n"
-     "class A class - final implements S\n"
-     "class B class - - implements S\n"},
     {"DollarAndNonAsciiInNames", "class A$B { int x$1; String gr\xc3\xbc\xc3\x9f; }",
      "class A$B class - - -\n"
      "field A$B.x$1 int - - -\n"

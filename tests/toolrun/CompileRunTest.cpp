@@ -4,6 +4,7 @@
 // the option source of each run.
 #include "ProjectFileItem.h"
 #include "ProjectHost.h"
+#include "TestJdk.h"
 #include "ToolRunFixture.h"
 
 #include <sys/stat.h>
@@ -12,6 +13,12 @@
 #include <unistd.h>
 
 namespace {
+
+// A tool's name as the output window shows it for the JDK of this run.
+std::string Tool(const char* pszTool)
+{
+    return CTestJdk::Program(pszTool).str();
+}
 
 const char* const HELLO = "public class Hello {\n    public static void main(String[] args) {\n"
                           "        System.out.println(\"Hello\");\n    }\n}\n";
@@ -52,10 +59,10 @@ TEST_F(ToolRunTest, CleanCompileSaysNoErrorsAndClearsTheNeedsCompileMark)
     EXPECT_TRUE(m_pTools->IsCommandEnabled(CToolCommands::ID_STOP_BUILD));
     ASSERT_TRUE(WaitToolIdle());
 
-    const std::string strText = "javac   Hello.java...\r\nFile Compiled...\r\nNo Errors...";
+    const std::string strText = Tool("javac") + "   Hello.java...\r\nFile Compiled...\r\nNo Errors...";
     const std::string strEnd = std::to_string(strText.size());
     EXPECT_EQ(m_pTools->GetOutputWnd().Dump(),
-              "text: javac   Hello.java...\\r\\nFile Compiled...\\r\\nNo Errors...\nsel: " + strEnd + "-" + strEnd
+              "text: " + Tool("javac") + "   Hello.java...\\r\\nFile Compiled...\\r\\nNo Errors...\nsel: " + strEnd + "-" + strEnd
                   + " caret " + strEnd + "\nbase: " + m_folder.Path().str() + "/");
     EXPECT_FALSE(project.FindFileItem(strHello)->m_bNeedsCompile);
     EXPECT_TRUE(std::filesystem::exists(m_folder.File("Hello.class").str()));
@@ -95,7 +102,7 @@ TEST_F(ToolRunTest, CompileErrorsShowTheReportAndNavigateToTheLine)
     CString strBad = WriteSource("Bad.java", BAD);
     ASSERT_TRUE(CompileAndWait(strBad));
     std::string strOut = OutputLf();
-    EXPECT_EQ(strOut.rfind("javac   Bad.java...\nFile Compiled...\n"
+    EXPECT_EQ(strOut.rfind(Tool("javac") + "   Bad.java...\nFile Compiled...\n"
                            "\n--------------------------- Javac Output ---------------------------\n"
                            "Bad.java:3: error: ",
                            0),
@@ -147,9 +154,9 @@ TEST_F(ToolRunTest, RebuildAllCompilesTheJavaFilesInFileListOrder)
     EXPECT_EQ(m_host.m_nSaveAll, 1);
     ASSERT_TRUE(WaitToolIdle());
     std::string strOut = OutputLf();
-    size_t nC = strOut.find("javac   Cee.java...");
-    size_t nA = strOut.find("javac   Aye.java...");
-    size_t nB = strOut.find("javac   Bee.java...");
+    size_t nC = strOut.find(Tool("javac") + "   Cee.java...");
+    size_t nA = strOut.find(Tool("javac") + "   Aye.java...");
+    size_t nB = strOut.find(Tool("javac") + "   Bee.java...");
     ASSERT_NE(nC, std::string::npos) << strOut;
     ASSERT_NE(nA, std::string::npos) << strOut;
     ASSERT_NE(nB, std::string::npos) << strOut;
@@ -158,7 +165,7 @@ TEST_F(ToolRunTest, RebuildAllCompilesTheJavaFilesInFileListOrder)
     EXPECT_EQ(strOut.find("Page.html"), std::string::npos);
     // The errors of the first two files do not stop the sequence.
     EXPECT_NE(strOut.find("Cee.java:1: error"), std::string::npos);
-    std::string strEnd = "javac   Bee.java...\nFile Compiled...\nNo Errors..."
+    std::string strEnd = Tool("javac") + "   Bee.java...\nFile Compiled...\nNo Errors..."
                          "\n\n--------------------------------------------\nRebuildAll Complete...";
     EXPECT_EQ(strOut.substr(nB), strEnd);
     const std::string strSeparator = "\n\n--------------------------------------------\n";
@@ -245,7 +252,7 @@ TEST_F(ToolRunTest, CompileAllJavaPassesTheProjectSourcesAtOnce)
     AddFilesInOrder({strHello, strOther});
     ASSERT_TRUE(m_pTools->OnCommand(CToolCommands::ID_COMPILE_ALL_JAVA));
     ASSERT_TRUE(WaitToolIdle());
-    EXPECT_EQ(OutputLf(), "javac   Hello.java Other.java...\nFile Compiled...\nNo Errors...");
+    EXPECT_EQ(OutputLf(), Tool("javac") + "   Hello.java Other.java...\nFile Compiled...\nNo Errors...");
     EXPECT_EQ(m_host.m_saved.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(m_folder.File("Other.class").str()));
 }
@@ -261,21 +268,21 @@ TEST_F(ToolRunTest, OptionSourceFollowsTheFileList)
 
     struct Case {
         CString strPath;
-        const char* pszFirstLine;
+        std::string strFirstLine;
     } cases[] = {
-        {strInside, "javac   -nowarn -deprecation Hello.java..."},
-        {strOutside, "javac   -deprecation Solo.java..."},
+        {strInside, Tool("javac") + "   -nowarn -deprecation Hello.java..."},
+        {strOutside, Tool("javac") + "   -deprecation Solo.java..."},
     };
     for (const Case& c : cases) {
         m_pTools->ClearOutput();
         ASSERT_TRUE(CompileAndWait(c.strPath));
-        EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), c.pszFirstLine);
+        EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), c.strFirstLine);
     }
 
     // The project tree's Compile comes through the projects' host, saving the file first.
     m_pDoc->GetHost().CompileFile(strInside);
     ASSERT_TRUE(WaitToolIdle());
-    EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), cases[0].pszFirstLine);
+    EXPECT_EQ(OutputLf().substr(0, OutputLf().find('\n')), cases[0].strFirstLine);
     EXPECT_EQ(m_host.m_saved, std::vector<CString>{strInside});
 }
 
@@ -289,7 +296,7 @@ TEST_F(ToolRunTest, JavadocOfAFileAndOfAFolderWriteTheirPages)
     ASSERT_TRUE(m_pTools->OnCommand(CToolCommands::ID_JAVADOC));
     ASSERT_TRUE(WaitToolIdle());
     std::string strOut = OutputLf();
-    EXPECT_EQ(strOut.rfind("javadoc  -d " + m_folder.File("doc").str() + " Hello.java...\nDone...\n"
+    EXPECT_EQ(strOut.rfind(Tool("javadoc") + "  -d " + m_folder.File("doc").str() + " Hello.java...\nDone...\n"
                            "\n--------------------------- Javadoc Output ---------------------------\n", 0),
               0u)
         << strOut;

@@ -192,17 +192,24 @@ TEST_F(ProgramRunTest, MissingToolsSayTheyCannotStartAndLeaveEverythingIdle)
     rmi.m_strSkeletonDir = "skeletons";
     rmi.m_strCustomOptions = "-J-Dx=1";
 
+    // Neither tool is in the JDKs after 8: the output says which and why.
     struct Case {
         const char* pszName;
         std::function<void()> fnStart;
+        const char* pszWhy;
     } cases[] = {
-        {"applet viewer", [&] { m_pTools->OnCommand(CToolCommands::ID_RUN); }},
-        {"RMI compiler", [&] { m_pTools->OnRmiOK(rmi); }},
+        {"applet viewer", [&] { m_pTools->OnCommand(CToolCommands::ID_RUN); },
+         "appletviewer is not part of this JDK: the JDKs after version 8 no longer have it. To run applets, name a "
+         "JDK 8 or older in Customize, Directories.\n"},
+        {"RMI compiler", [&] { m_pTools->OnRmiOK(rmi); },
+         "rmic is not part of this JDK: the JDKs after version 8 no longer have it. To make RMI stubs and "
+         "skeletons, name a JDK 8 or older in Customize, Directories.\n"},
     };
     for (const Case& c : cases) {
         c.fnStart();
         EXPECT_NE(OutputLf().find("Error executing a JAVA program. Please check the following - \n"), std::string::npos)
             << c.pszName << ": " << OutputLf();
+        EXPECT_NE(OutputLf().find(c.pszWhy), std::string::npos) << c.pszName << ": " << OutputLf();
         EXPECT_EQ(m_pTools->Dump(), "tool run: running=0 sequence=0 continuation=0 source=\n"
                                     "program run: busy=0 user-abort=0\ninput window: none\noutput windows: 0\n")
             << c.pszName;
@@ -214,6 +221,24 @@ TEST_F(ProgramRunTest, MissingToolsSayTheyCannotStartAndLeaveEverythingIdle)
     rmi.m_arrClasses.RemoveAll();   // the class list is not kept between runs of the dialog
     EXPECT_EQ(fromSettings.Dump(), rmi.Dump());
     EXPECT_EQ(m_host.m_saved.size(), 1u) << "the page is saved before the applet runs";
+}
+
+TEST_F(ProgramRunTest, AJdkThatStillHasRmicRunsItWithoutTheDroppedToolLine)
+{
+    // An old JDK's folder, as far as RMI Compile is concerned: an rmic that reports its arguments.
+    CString strBin = m_folder.File("oldjdk/bin");
+    std::filesystem::create_directories(strBin.str());
+    CString strRmic = m_folder.Write("oldjdk/bin/rmic", "#!/bin/sh\necho \"rmic got $*\"\n");
+    ASSERT_EQ(::chmod(strRmic, 0755), 0);
+    m_pApp->m_DirSettings.m_strExePath = strBin;
+    OpenProject();
+    CRmiOptions rmi;
+    rmi.m_arrClasses.Add("Server");
+    ASSERT_TRUE(m_pTools->OnRmiOK(rmi));
+    ASSERT_TRUE(WaitProgramDone());
+    EXPECT_NE(OutputLf().find("rmic got "), std::string::npos) << OutputLf();
+    EXPECT_NE(OutputLf().find("Server"), std::string::npos) << OutputLf();
+    EXPECT_EQ(OutputLf().find("not part of this JDK"), std::string::npos) << OutputLf();
 }
 
 TEST_F(ProgramRunTest, JarRunWritesTheArchive)

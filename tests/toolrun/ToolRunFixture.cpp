@@ -1,5 +1,7 @@
 #include "ToolRunFixture.h"
 
+#include "TestJdk.h"
+
 #include "ProgramRunner.h"
 #include "RunThreads.h"
 
@@ -21,6 +23,8 @@ ToolRunTest::ToolRunTest() : m_keepFolder(std::filesystem::current_path())
     CAppFolders::EnsureFolder(m_settings.File("data"));
     m_pApp = std::make_unique<CToolRunApp>();
     EXPECT_TRUE(m_pApp->InitInstance(nullptr));
+    // A run given a JDK of its own goes through the ExePath setting.
+    m_pApp->m_DirSettings.m_strExePath = CTestJdk::ExePath();
     m_pDoc = m_pApp->GetProjectDoc();
     m_host.SetProjectDoc(m_pDoc);
     m_pTools = std::make_unique<CToolCommands>(*m_pApp, m_host);
