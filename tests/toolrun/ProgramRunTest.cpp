@@ -54,7 +54,8 @@ protected:
     }
     CString InterpreterLine(const char* pszClass)
     {
-        return CToolCommandLine::Interpreter(nullptr, m_pDoc->m_options, "", CString(pszClass));
+        return CToolCommandLine::Interpreter(nullptr, m_pDoc->m_options, m_pApp->m_DirSettings.m_strExePath,
+                                             CString(pszClass));
     }
 };
 
