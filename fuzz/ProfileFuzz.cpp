@@ -30,8 +30,7 @@ CValues ReadAll(CProfile& profile)
     for (const CString& strSection : profile.GetSectionNames())
         for (const CString& strKey : profile.GetKeyNames(strSection)) {
             Check(profile.HasKey(strSection, strKey));
-            CString strValue = profile.GetString(strSection, strKey, "\x01missing");
-            Check(strValue != "\x01missing");
+            CString strValue = profile.GetString(strSection, strKey, "");
             profile.GetInt(strSection, strKey, 0);
             values.push_back({{strSection, strKey}, strValue});
         }
@@ -77,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     Check(profile.WriteString(strSection, strKey, strValue));
 
     CProfile reread(strPath.c_str());
-    Check(reread.GetString(strSection, strKey, "\x01missing") == strValue);
+    Check(reread.HasKey(strSection, strKey) && reread.GetString(strSection, strKey, "") == strValue);
     CValues after = ReadAll(reread);
     std::vector<CString> sectionsAfter = reread.GetSectionNames();
     if (sections.empty())
@@ -91,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     Check(after.size() == before.size() + (bNewKey ? nTwins : 0));
     for (const auto& [name, value] : before) {
         bool bWritten = SameName(name.first, strSection) && SameName(name.second, strKey);
-        Check(reread.GetString(name.first, name.second, "\x01missing") == (bWritten ? strValue : value));
+        Check(reread.HasKey(name.first, name.second));
+        Check(reread.GetString(name.first, name.second, "") == (bWritten ? strValue : value));
     }
     return 0;
 }
