@@ -12,7 +12,7 @@ if(MOSK_FUZZ_CLANGXX AND EXISTS "${_mosk_fuzz_runtime}/libclang_rt.fuzzer-${CMAK
   add_test(NAME fuzz_regression COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz-all --fresh --seconds 10)
   set_tests_properties(fuzz_regression PROPERTIES
     ENVIRONMENT "FUZZ_BUILD=${CMAKE_BINARY_DIR}/fuzz"
-    TIMEOUT 1800)
+    TIMEOUT 3600)
 else()
   message(STATUS "No clang with libFuzzer: the fuzz regression test is left out")
 endif()
