@@ -41,8 +41,9 @@ void CHTMLView::ApplyOptions(CBrowserOptions& options)
 {
     m_pBrowser->ApplyOptions(options);
     // The component's styles and image loading reach a shown page only when it is read again.
-    if (!m_pClient->source().isEmpty())
+    if (!m_pClient->source().isEmpty()) {
         m_pClient->reload();
+    }
 }
 
 QMenu* CHTMLView::CreateContextMenu()

@@ -54,6 +54,7 @@ CScratchIndexDlg::CScratchIndexDlg(std::vector<CSearchEntry>& entries, const CSt
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pList, &QTreeWidget::currentItemChanged, this, [this] { OnSelectionChanged(); });
     connect(m_pChange, &QPushButton::clicked, this, [this] { OnChangeKeyword(); });
+    m_pKeyword->installEventFilter(this);
     if (!entries.empty())
         m_pList->setCurrentItem(m_pList->topLevelItem(0));
     OnSelectionChanged();
@@ -86,12 +87,15 @@ void CScratchIndexDlg::OnChangeKeyword()
     pItem->setText(0, strKeyword);
 }
 
-void CScratchIndexDlg::keyPressEvent(QKeyEvent* pEvent)
+bool CScratchIndexDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     // Enter in the keyword field changes the keyword; it does not end the dialog.
-    if ((pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) && m_pKeyword->hasFocus()) {
-        OnChangeKeyword();
-        return;
+    if (pWatched == m_pKeyword && pEvent->type() == QEvent::KeyPress) {
+        int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+        if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) {
+            OnChangeKeyword();
+            return true;
+        }
     }
-    QDialog::keyPressEvent(pEvent);
+    return QDialog::eventFilter(pWatched, pEvent);
 }

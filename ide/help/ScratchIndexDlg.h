@@ -31,7 +31,7 @@ public:
     QPushButton* GetChangeButton() const { return m_pChange; }
 
 protected:
-    void keyPressEvent(QKeyEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     std::vector<CSearchEntry>& m_entries;
