@@ -37,7 +37,14 @@ BOOL CHTMLView::ShowAddress(const char* pszAddress)
     return TRUE;
 }
 
-void CHTMLView::ApplyOptions(CBrowserOptions& options) { m_pBrowser->ApplyOptions(options); }
+void CHTMLView::ApplyOptions(CBrowserOptions& options)
+{
+    m_pBrowser->ApplyOptions(options);
+    // The component's styles and image loading reach a shown page only when it is read again.
+    if (!m_pClient->source().isEmpty()) {
+        m_pClient->reload();
+    }
+}
 
 QMenu* CHTMLView::CreateContextMenu()
 {

@@ -24,7 +24,7 @@ public:
 
     // Shows an address (CHelpBrowser::ShowAddress); the window is restored, titled and focused on success.
     BOOL ShowAddress(const char* pszAddress);
-    // Pushes the options into the component.
+    // Pushes the options into the component; a shown page is shown again in them.
     void ApplyOptions(CBrowserOptions& options);
     CHelpBrowser& GetBrowser() { return *m_pBrowser; }
     CQtHTMLClient* GetClient() const { return m_pClient; }

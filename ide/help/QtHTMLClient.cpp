@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -102,8 +103,10 @@ CString CQtHTMLClient::GetLink(int nIndex) const
 
 QVariant CQtHTMLClient::loadResource(int nType, const QUrl& url)
 {
+    // A null answer would let the document read the file itself: an empty
+    // picture stands in (the document draws its placeholder for it).
     if (nType == QTextDocument::ImageResource && !m_bAutoload)
-        return QVariant();
+        return QImage();
     return QTextBrowser::loadResource(nType, url);
 }
 

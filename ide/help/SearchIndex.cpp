@@ -265,6 +265,16 @@ BOOL CSearchIndex::Save(const char* pszPath, BOOL bAppend, CHelpProgress* pProgr
 {
     CUserInterface& ui = CUserInterface::Get();
     ui.SetStatusText("Wait, Saving the help Indices...");
+    if (!WriteList(pszPath, bAppend, pProgress)) {
+        AfxMessageBox("Error saving search index !!!");
+        return FALSE;
+    }
+    ui.SetStatusText("Wait, Saving the help Indices...Done");
+    return TRUE;
+}
+
+BOOL CSearchIndex::WriteList(const char* pszPath, BOOL bAppend, CHelpProgress* pProgress)
+{
     BOOL bProgress = pProgress && m_list.size() > 100;
     if (bProgress)
         pProgress->Begin(static_cast<int>(m_list.size()));
@@ -301,12 +311,7 @@ BOOL CSearchIndex::Save(const char* pszPath, BOOL bAppend, CHelpProgress* pProgr
     }
     if (bProgress)
         pProgress->End();
-    if (!bOk) {
-        AfxMessageBox("Error saving search index !!!");
-        return FALSE;
-    }
-    ui.SetStatusText("Wait, Saving the help Indices...Done");
-    return TRUE;
+    return bOk;
 }
 
 BOOL CSearchIndex::SaveChanged(CHelpProgress* pProgress)
@@ -328,7 +333,18 @@ int CSearchIndex::Tidy()
     int nDropped = 0;
     m_documentFiles.RemoveAll();
     std::set<std::string> present, missing;
+    auto runStart = m_list.begin();
     for (auto it = m_list.begin(); it != m_list.end();) {
+        if (CompareKeywords(runStart->m_strKeyword, it->m_strKeyword) != 0)
+            runStart = it;
+        BOOL bRepeat = FALSE;
+        for (auto earlier = runStart; earlier != it && !bRepeat; ++earlier)
+            bRepeat = earlier->IsSame(*it);
+        if (bRepeat) {
+            it = m_list.erase(it);
+            ++nDropped;
+            continue;
+        }
         CString strFile = it->GetAddress(m_helpDirs);
         int nHash = strFile.Find('#');
         if (nHash >= 0)
@@ -348,7 +364,10 @@ int CSearchIndex::Tidy()
         if (bExists) {
             ++it;
         } else {
+            BOOL bRunStart = it == runStart;
             it = m_list.erase(it);
+            if (bRunStart)
+                runStart = it;
             ++nDropped;
         }
     }

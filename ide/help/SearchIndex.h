@@ -91,12 +91,16 @@ public:
     // sum). The file is replaced as a whole, never left half-written. FALSE
     // after "Error saving search index !!!".
     BOOL Save(const char* pszPath, BOOL bAppend, CHelpProgress* pProgress = nullptr);
+    // The writing of Save without status texts or messages (what a worker
+    // thread uses); FALSE when the file could not be written.
+    BOOL WriteList(const char* pszPath, BOOL bAppend, CHelpProgress* pProgress = nullptr);
     // Saves a changed index to its path and reloads its keyword table.
     BOOL SaveChanged(CHelpProgress* pProgress = nullptr);
 
     // The tidy step of the user index: entries whose document file is
-    // missing are dropped; the list of document files is rebuilt. Returns the
-    // number of entries dropped.
+    // missing are dropped, and so are repeats of an entry that the insert
+    // rule let through (it compares only the first entry of a keyword); the
+    // list of document files is rebuilt. Returns the number of entries dropped.
     int Tidy();
     const CStringArray& GetDocumentFiles() const { return m_documentFiles; }
 

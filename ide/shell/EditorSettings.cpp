@@ -1,5 +1,6 @@
 #include "EditorSettings.h"
 
+#include "BrowserOptions.h"
 #include "Profile.h"
 #include "SettingsFile.h"
 #include "SystemColors.h"
@@ -179,6 +180,40 @@ void CEditorSettings::Load(CProfile& profile, const CSystemColors& colors)
         format.nFontStyle = profile.GetInt(def.pszSection, "FontStyle", def.nFontStyle);
         format.bChanged = FALSE;
     }
+}
+
+CBrowserOptions CEditorSettings::GetBrowserOptions() const
+{
+    CBrowserOptions options;
+    options.bAutoload = m_bHelpAutoload;
+    options.clrBack = m_clrHelpBack;
+    options.clrText = m_clrHelpFore;
+    options.clrLink = m_clrHelpLink;
+    options.strFontHeading = m_strHelpFontHeading;
+    options.strFontNormal = m_strHelpFontNormal;
+    options.strFontFixed = m_strHelpFontFixed;
+    const int* const pHeaders[6] = {&m_nHelpHeader1, &m_nHelpHeader2, &m_nHelpHeader3,
+                                    &m_nHelpHeader4, &m_nHelpHeader5, &m_nHelpHeader6};
+    for (int i = 0; i < 6; ++i)
+        options.nHeader[i] = *pHeaders[i];
+    options.nDefaultSize = m_nHelpDefaultSize;
+    return options;
+}
+
+void CEditorSettings::SetBrowserOptions(const CBrowserOptions& options)
+{
+    m_bHelpAutoload = options.bAutoload ? TRUE : FALSE;
+    m_clrHelpBack = options.clrBack;
+    m_clrHelpFore = options.clrText;
+    m_clrHelpLink = options.clrLink;
+    m_strHelpFontHeading = options.strFontHeading;
+    m_strHelpFontNormal = options.strFontNormal;
+    m_strHelpFontFixed = options.strFontFixed;
+    int* const pHeaders[6] = {&m_nHelpHeader1, &m_nHelpHeader2, &m_nHelpHeader3,
+                              &m_nHelpHeader4, &m_nHelpHeader5, &m_nHelpHeader6};
+    for (int i = 0; i < 6; ++i)
+        *pHeaders[i] = options.nHeader[i];
+    m_nHelpDefaultSize = options.nDefaultSize;
 }
 
 BOOL CEditorSettings::Save(CProfile& profile)

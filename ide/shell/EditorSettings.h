@@ -11,6 +11,7 @@
 
 class CProfile;
 class CSystemColors;
+struct CBrowserOptions;
 
 class CEditorSettings {
 public:
@@ -56,6 +57,10 @@ public:
     // Which number is outside its range (0 tab width, 1 menu items, 2 recent
     // files, 3 undo size; its limits in *pMin and *pMax); -1 when none is.
     static int FindOutOfRange(const CDialogValues& values, int* pMin = nullptr, int* pMax = nullptr);
+
+    // The help view's settings ("Help") as the Browser options dialog edits them.
+    CBrowserOptions GetBrowserOptions() const;
+    void SetBrowserOptions(const CBrowserOptions& options);
 
     // One line per key, "[Section] Key=value", in table order, then the formats.
     CString Dump() const;

@@ -15,6 +15,8 @@
 #include "ProjectFolder.h"
 #include "ProjectTreeCommands.h"
 #include "RecentFileList.h"
+#include "StatusBarProgress.h"
+#include "SystemIndexJob.h"
 #include "TipDlg.h"
 #include "ToolCommands.h"
 #include "UserInterface.h"

@@ -22,6 +22,8 @@ class CMainFrame;
 class CHTMLView;
 class CHelpSearchDlg;
 class CSearchView;
+class CStatusBarProgress;
+class CSystemIndexJob;
 class CStringArray;
 class QMdiSubWindow;
 class QAction;
@@ -166,6 +168,22 @@ public:
     void OnCommandsDialog(UINT);      // Customize > Commands... (MainFrameColorCommands.cpp)
     // The help search dialog, created hidden on first use over the application's indices.
     CHelpSearchDlg* GetHelpSearchDialog();
+    // --- Help options, the user index and the building of the system index
+    // (MainFrameHelpOptions.cpp).
+    void OnBrowserOptions(UINT);      // Customize > Browser...: the help view's options
+    void OnUserIndex(UINT);           // Customize > User Index...: the user index dialog
+    // The help windows take the browser settings again (Browser... OK).
+    void ApplyBrowserOptions();
+    // Start-up: when DocPath names documentation with index pages and the
+    // system index file does not exist, offers to build it; TRUE when a build started.
+    BOOL OfferSystemIndex();
+    // Builds the system index on its thread, with the status bar's progress
+    // bar; the index loads once the file is written. FALSE when a build runs already.
+    BOOL StartSystemIndexBuild();
+    // The last build (null when none started).
+    CSystemIndexJob* GetSystemIndexJob() const { return m_pIndexJob.get(); }
+    // The close: a running build is aborted and its thread waited for.
+    void AbortSystemIndexBuild();
     // --- Package and bean browsers (MainFrameBrowserCommands.cpp).
     void OnPackageCommand(UINT nId);
     void OnBeanCommand(UINT nId);
@@ -191,4 +209,8 @@ private:
     QPointer<QMdiSubWindow> m_pHelpFrame;   // "Mosk Help"
     QPointer<QMdiSubWindow> m_pTempFrame;   // "Mosk Temp"
     QPointer<CHelpSearchDlg> m_pHelpSearch; // the help search dialog
+    // The system index build: the bar outlives the job whose thread steps it.
+    std::unique_ptr<CStatusBarProgress> m_pIndexProgress;
+    std::unique_ptr<CSystemIndexJob> m_pIndexJob;
+    void SystemIndexBuilt();
 };

@@ -17,28 +17,6 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-namespace {
-
-CBrowserOptions OptionsOf(const CEditorSettings& settings)
-{
-    CBrowserOptions options;
-    options.bAutoload = settings.m_bHelpAutoload;
-    options.clrBack = settings.m_clrHelpBack;
-    options.clrText = settings.m_clrHelpFore;
-    options.clrLink = settings.m_clrHelpLink;
-    options.strFontHeading = settings.m_strHelpFontHeading;
-    options.strFontNormal = settings.m_strHelpFontNormal;
-    options.strFontFixed = settings.m_strHelpFontFixed;
-    const int nHeaders[6] = {settings.m_nHelpHeader1, settings.m_nHelpHeader2, settings.m_nHelpHeader3,
-                             settings.m_nHelpHeader4, settings.m_nHelpHeader5, settings.m_nHelpHeader6};
-    for (int i = 0; i < 6; ++i)
-        options.nHeader[i] = nHeaders[i];
-    options.nDefaultSize = settings.m_nHelpDefaultSize;
-    return options;
-}
-
-} // namespace
-
 QMdiSubWindow* CMainFrameCommands::GetHelpFrame() const { return m_pHelpFrame; }
 
 CHTMLView* CMainFrameCommands::GetHelpView(BOOL bTemporary) const
@@ -62,7 +40,7 @@ CHTMLView* CMainFrameCommands::OpenHelpWindow(BOOL bTemporary)
     (bTemporary ? m_pTempFrame : m_pHelpFrame) = pFrame;
     // First showing: the settings go in; empty font faces come back from the view.
     CEditorSettings& settings = m_frame.GetApp().m_EditorSettings;
-    CBrowserOptions options = OptionsOf(settings);
+    CBrowserOptions options = settings.GetBrowserOptions();
     pView->ApplyOptions(options);
     settings.m_strHelpFontHeading = options.strFontHeading;
     settings.m_strHelpFontNormal = options.strFontNormal;

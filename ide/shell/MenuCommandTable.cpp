@@ -121,8 +121,8 @@ const CMenuCommand s_commands[] = {
     {"&Customize", "&Directories...", nullptr, 32835, &C::OnDirectories, nullptr, nullptr, 0},
     {"&Customize", "&Font...", nullptr, 32820, &C::OnFont, nullptr, nullptr, 0},
     {"&Customize", "&Editor...", nullptr, 32844, &C::OnEditorOptions, nullptr, nullptr, 0},
-    {"&Customize", "&Browser...", nullptr, 32949, nullptr, nullptr, nullptr, 0},
-    {"&Customize", "&User Index...", nullptr, 33021, nullptr, nullptr, nullptr, 0},
+    {"&Customize", "&Browser...", nullptr, 32949, &C::OnBrowserOptions, nullptr, nullptr, 0},
+    {"&Customize", "&User Index...", nullptr, 33021, &C::OnUserIndex, nullptr, nullptr, 0},
     {"&Customize", "C&ommands...", nullptr, 33029, &C::OnCommandsDialog, nullptr, nullptr, 0},
     {"&Customize", "&Color...", nullptr, 32870, &C::OnColorOptions, nullptr, nullptr, SEP},
 

@@ -10,6 +10,7 @@
 #include "FirstRunDlg.h"
 #include "FrameHosts.h"
 #include "MainFrame.h"
+#include "MainFrameCommands.h"
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "SplashWnd.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 CMoskApp::CMoskApp(const CSystemColors& colors)
     : CJavaIDEApp(colors)
@@ -77,6 +79,11 @@ void CMoskApp::FinishMainWindow()
 {
     if (m_pSplash)
         m_pSplash->close();
+    // Documentation without a search index: the offer to build it comes once the window is up.
+    if (m_pFrame && !IsFirstRunSuppressed()) {
+        CMainFrame* pFrame = m_pFrame.get();
+        QTimer::singleShot(0, pFrame, [pFrame] { pFrame->GetCommands().OfferSystemIndex(); });
+    }
 }
 
 void CMoskApp::ApplyEditorSettingsToViews()
@@ -185,6 +192,13 @@ BOOL CMoskApp::ConfirmDebuggerKill()
     if (!m_pFrame)
         return CJavaIDEApp::ConfirmDebuggerKill();
     return m_pFrame->GetDebugController().ConfirmKill();
+}
+
+void CMoskApp::WaitForSearchIndexLoaders()
+{
+    if (m_pFrame)
+        m_pFrame->GetCommands().AbortSystemIndexBuild();
+    CJavaIDEApp::WaitForSearchIndexLoaders();
 }
 
 void CMoskApp::SendDebuggerExit()

@@ -51,6 +51,8 @@ protected:
     // The close checks' debugger step: the kill confirmation and the exit command of the main window's debugger.
     BOOL ConfirmDebuggerKill() override;
     void SendDebuggerExit() override;
+    // The close's wait for the index threads: a running build of the system index is aborted first.
+    void WaitForSearchIndexLoaders() override;
 
 private:
     CRecentFileList m_recent;

@@ -292,4 +292,68 @@ TEST(SearchIndex, WaitsEndAfterTheirTimeWhenTheLoaderHangs)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
+TEST(SearchIndex, TidyDropsEntriesOfMissingDocumentsAndRepeats)
+{
+    CTempFolder temp;
+    CScriptedUserInterface ui;
+    mkdir(temp.File("pages"), 0700);
+    CString strPage = temp.Write("pages/Page.html", "<p>");
+    CString strOther = temp.Write("Other.htm", "<p>");
+    CStringArray dirs;
+    while (dirs.GetSize() < 100)
+        dirs.Add("");
+    dirs.Add(temp.File("pages"));  // directory number 101
+    struct {
+        const char* pszName;
+        CSearchEntry entry;
+        BOOL bKept;
+    } cases[] = {
+        {"full path, the file is there", CSearchEntry("", strPage, "Page", 0, 0), TRUE},
+        {"full path and an anchor of it", CSearchEntry("top", strPage, "top", 0, 0), TRUE},
+        {"user folder 101 and .html", CSearchEntry("", "Page", "Alpha", 101, 1), TRUE},
+        {"another document", CSearchEntry("", strOther, "Other", 0, 0), TRUE},
+        {"user folder, but no .htm there", CSearchEntry("", "Page", "Beta", 101, 2), FALSE},
+        {"missing full path", CSearchEntry("", temp.File("Gone.html"), "Gone", 0, 0), FALSE},
+        {"a folder is no document", CSearchEntry("", temp.File("pages"), "pages", 0, 0), FALSE},
+        {"directory number beyond the list", CSearchEntry("", "Page", "Far", 150, 1), FALSE},
+        {"empty directory entry", CSearchEntry("", "Page", "Empty", 7, 1), FALSE},
+    };
+    CSearchIndex index(dirs, TRUE, FALSE);
+    int nMissing = 0;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(index.AddEntry(c.entry)) << c.pszName;
+        nMissing += c.bKept ? 0 : 1;
+    }
+    // Repeats the insert rule lets through: it compares only the run's first entry.
+    CSearchEntry first("a", strPage, "Run", 0, 0), second("b", strPage, "run", 0, 0), third("c", strPage, "RUN", 0, 0);
+    ASSERT_TRUE(index.AddEntry(first));
+    ASSERT_TRUE(index.AddEntry(second));
+    ASSERT_TRUE(index.AddEntry(CSearchEntry("A", strPage, "RUN", 0, 0)));  // first again, letters aside
+    ASSERT_TRUE(index.AddEntry(third));
+    ASSERT_TRUE(index.AddEntry(second));
+    index.SetChanged(FALSE);
+
+    EXPECT_EQ(nMissing + 2, index.Tidy());
+    EXPECT_TRUE(index.IsChanged());
+    for (const auto& c : cases) {
+        bool bFound = false;
+        for (const CSearchEntry& entry : index.GetList())
+            bFound = bFound || (entry.IsSame(c.entry) && entry.m_nExtCode == c.entry.m_nExtCode);
+        EXPECT_EQ(static_cast<bool>(c.bKept), bFound) << c.pszName;
+    }
+    int nRun = 0;
+    for (const CSearchEntry& entry : index.GetList())
+        nRun += CompareKeywords(entry.m_strKeyword, "run") == 0 ? 1 : 0;
+    EXPECT_EQ(3, nRun);
+    // The documents the index refers to, each once: the page by its two names is one file.
+    ASSERT_EQ(2, index.GetDocumentFiles().GetSize());
+    EXPECT_EQ(strPage, index.GetDocumentFiles()[0] == strOther ? index.GetDocumentFiles()[1]
+                                                                : index.GetDocumentFiles()[0]);
+    // A second pass finds nothing more to do.
+    index.SetChanged(FALSE);
+    EXPECT_EQ(0, index.Tidy());
+    EXPECT_FALSE(index.IsChanged());
+    EXPECT_TRUE(ui.m_shown.empty());
+}
+
 } // namespace
