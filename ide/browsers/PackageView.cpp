@@ -4,6 +4,7 @@
 #include "BrowserImages.h"
 #include "ClassIntrospectionQueue.h"
 #include "DragToken.h"
+#include "IndexSource.h"
 #include "IntrospectionDialog.h"
 #include "PackageObject.h"
 #include "PkgDoc.h"
@@ -48,6 +49,9 @@ CPackageView::CPackageView(CPkgDoc& doc, QWidget* pParent) : QTreeWidget(pParent
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemExpanded, this, &CPackageView::OnExpanded);
     connect(this, &QTreeWidget::itemCollapsed, this, &CPackageView::OnCollapsed);
+    // A double click is the item's: a source opens, or the item expands.
+    setExpandsOnDoubleClick(false);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* pItem) { OpenItem(pItem); });
     m_fnAskName = [this](const QString& strTitle) {
         bool bOk = false;
         QString strName = QInputDialog::getText(this, strTitle, tr("Name:"), QLineEdit::Normal, QString(), &bOk);
@@ -153,6 +157,31 @@ void CPackageView::Populate(QTreeWidgetItem* pItem)
     }
     if (pItem->childCount() == 0)
         pItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+BOOL CPackageView::OpenItem(QTreeWidgetItem* pItem)
+{
+    if (!pItem)
+        return FALSE;
+    int nKind = KindOf(pItem);
+    QTreeWidgetItem* pClassItem = nKind == ITEM_MEMBER ? pItem->parent() : pItem;
+    QTreeWidgetItem* pPackageItem = pClassItem && pClassItem->parent() ? pClassItem->parent()->parent() : nullptr;
+    CVarObject* pObject = ObjectOf(pItem);
+    CVarObject* pClass = ObjectOf(pClassItem);
+    if ((nKind == ITEM_CLASS || nKind == ITEM_INTERFACE || nKind == ITEM_MEMBER) && pObject && pClass &&
+        KindOf(pPackageItem) == ITEM_PACKAGE && m_fnSourceFolder && m_fnOpenSource) {
+        auto* pPackage = static_cast<CPackageObject*>(pPackageItem->data(0, ROLE_DATA).value<void*>());
+        CString strPath = CIndexSource::FindSource(m_fnSourceFolder(), pPackage->m_strPackageName, pClass->m_strName);
+        if (!strPath.IsEmpty()) {
+            int nLine = CIndexSource::FindDeclarationLine(strPath, pObject->m_strName, pObject->m_nStartLine,
+                                                          nKind != ITEM_MEMBER);
+            if (m_fnOpenSource(strPath, nLine))
+                return TRUE;
+        }
+    }
+    if (pItem->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator || pItem->childCount() > 0)
+        pItem->setExpanded(!pItem->isExpanded());
+    return FALSE;
 }
 
 void CPackageView::OnExpanded(QTreeWidgetItem* pItem)
