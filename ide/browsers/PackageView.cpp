@@ -18,6 +18,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <memory>
 
 namespace {
@@ -51,7 +52,6 @@ CPackageView::CPackageView(CPkgDoc& doc, QWidget* pParent) : QTreeWidget(pParent
     connect(this, &QTreeWidget::itemCollapsed, this, &CPackageView::OnCollapsed);
     // A double click is the item's: a source opens, or the item expands.
     setExpandsOnDoubleClick(false);
-    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* pItem) { OpenItem(pItem); });
     m_fnAskName = [this](const QString& strTitle) {
         bool bOk = false;
         QString strName = QInputDialog::getText(this, strTitle, tr("Name:"), QLineEdit::Normal, QString(), &bOk);
@@ -157,6 +157,17 @@ void CPackageView::Populate(QTreeWidgetItem* pItem)
     }
     if (pItem->childCount() == 0)
         pItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void CPackageView::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    // Handled here whole, also while a drag could begin from the first click.
+    if (pEvent->button() == Qt::LeftButton) {
+        QTreeWidgetItem* pItem = itemAt(pEvent->position().toPoint());
+        if (pItem)
+            setCurrentItem(pItem);
+        OpenItem(pItem);
+    }
 }
 
 BOOL CPackageView::OpenItem(QTreeWidgetItem* pItem)

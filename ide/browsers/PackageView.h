@@ -79,6 +79,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
 
 private:
     BOOL OnFind(BOOL bInterface);

@@ -173,7 +173,9 @@ TEST_F(PackageViewTest, ADoubleClickOpensTheSourceOfAClassOrMemberFromTheSourceF
         nLine = nAt;
         return TRUE;
     };
+    m_pView->resize(500, 700);
     m_pView->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pView.get()));
     m_pView->expandAll();
     for (int i = 0; i < 3; i++)
         for (QTreeWidgetItemIterator it(m_pView.get()); *it; ++it)

@@ -147,6 +147,7 @@ TEST_F(ResourceTreeTest, CommandsAreEnabledOnTheirNodesAndPasteFollowsTheClipboa
     ASSERT_TRUE(View().OnCommand(ID_RESOURCE_PASTE));
     CString strCopy = m_folder.File("Login1.res");
     EXPECT_TRUE(Doc().GetProject().HasFile(strCopy));
+    ExpandAll();
     CString strExpected;
     strExpected.Format("      Login1.res [%d]\n        Dialogs [%d]\n          Login1 [%d]\n          Ask [%d]\n",
                        PROJIMG_RES_DIALOG, PROJIMG_GROUP, PROJIMG_RES_DIALOG, PROJIMG_RES_DIALOG);
