@@ -5,13 +5,18 @@
 #include "ProjectViewFixture.h"
 
 #include "FrameProjectViewHost.h"
+#include "Introspection.h"
 #include "KeyState.h"
 #include "MainFrame.h"
+#include "OutputWnd.h"
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectImage.h"
 #include "ProjectMenu.h"
 #include "ProjectView.h"
+#include "RunThreads.h"
+#include "TempFolder.h"
+#include "ToolCommands.h"
 #include "TreeFolder.h"
 
 #include <QAction>
@@ -279,4 +284,26 @@ TEST_F(ResourceTreeTest, OpeningADesignStartsTheBuilderForThatDesign)
     EXPECT_EQ(strOpened, m_strLogin);
     EXPECT_TRUE(CKeyState::IsDown(VK_CONTROL));
     CKeyState::SetDown(VK_CONTROL, FALSE);
+}
+
+TEST_F(ResourceTreeTest, AControlDoubleClickShowsTheBuildersOutputInTheOutputPane)
+{
+    StartWithResource();
+    // A builder that says what it opens and ends.
+    CTempFolder jdk;
+    CString strJava = jdk.Write("java", "#!/bin/sh\necho \"building $3 as $4\"\n");
+    ::chmod(strJava, 0755);
+    CIntrospection::SetJdkFolder(jdk.Path());
+    Frame().WriteOutput("an earlier run\n");
+    QTreeWidgetItem* pItem = Item("Login.res");
+    ASSERT_NE(pItem, nullptr);
+    View().scrollToItem(pItem);
+    QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::ControlModifier, View().visualItemRect(pItem).center());
+    CKeyState::SetDown(VK_CONTROL, FALSE);
+    COutputWnd& output = Frame().GetToolCommands().GetOutputWnd();
+    EXPECT_TRUE(WaitFor([&] { return output.GetText().Find("GUI Builder Exit...") >= 0; }, 20000));
+    CRunThreads::WaitIdle(5000);
+    EXPECT_EQ(output.GetText(), "GUI Builder Started...\r\nbuilding Login as Dialog\r\nGUI Builder Exit...");
+    EXPECT_EQ(m_ui.m_statusTexts.back(), "Wait, Loading the resource...");
+    CIntrospection::SetJdkFolder("");
 }
