@@ -1,22 +1,28 @@
 #include "GuiBuilderRun.h"
 
 #include "Introspection.h"
+#include "OutputReader.h"
 #include "ProcessHandle.h"
 #include "ProcessSpawner.h"
 #include "Project.h"
 #include "ProjectDoc.h"
 #include "ProjectFileItem.h"
+#include "ProjectHost.h"
 #include "ResourceFile.h"
 #include "ResourceFileItem.h"
 #include "RunThreads.h"
 #include "UserInterface.h"
 
+#include <atomic>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 struct CGuiBuilderProcess {
     CProcessHandle process;
     CString strPath;
+    std::atomic<BOOL> bAlive{TRUE};  // cleared by the waiter once the builder has ended
+    int fdOutput = -1;               // a captured run's pipe, read by its reader
 };
 
 namespace {
@@ -66,7 +72,13 @@ BOOL CGuiBuilderRun::IsEditing(const char* pszPath) const
     return m_runs.count(CString(pszPath)) > 0;
 }
 
-BOOL CGuiBuilderRun::EditResource(const char* pszPath)
+void CGuiBuilderRun::SetOutput(const CWindowHandle& target, std::function<void()> fnShowOutput)
+{
+    m_output = target;
+    m_fnShowOutput = std::move(fnShowOutput);
+}
+
+BOOL CGuiBuilderRun::EditResource(const char* pszPath, BOOL bCapture)
 {
     CProject& project = m_projectDoc.GetProject();
     if (!project.IsOpen() || !project.FindFileItem(pszPath))
@@ -88,7 +100,7 @@ BOOL CGuiBuilderRun::EditResource(const char* pszPath)
         return FALSE;
     }
     return Start(strPath, ResourceCommandLine(strPath, pDesign->strName, pDesign->bFrame), "Wait, Loading the resource...",
-                 "Error starting the GUI builder. Please check the following - \n1. Java/Bin is in the path");
+                 "Error starting the GUI builder. Please check the following - \n1. Java/Bin is in the path", bCapture);
 }
 
 BOOL CGuiBuilderRun::EditDesign(const char* pszPath, const char* pszName, BOOL bFrame)
@@ -100,22 +112,44 @@ BOOL CGuiBuilderRun::EditDesign(const char* pszPath, const char* pszName, BOOL b
     return Start(pszPath, DesignCommandLine(pszPath, pszName, bFrame),
                  bFrame ? "Wait, Loading the Frame resource..." : "Wait, Loading the Dialog resource...",
                  "Error starting the GUI builder. Please check the following - "
-                 "\n1. classes.zip under Mosk directory is in the Classpath\n2. Java/Bin is in the path");
+                 "\n1. classes.zip under Mosk directory is in the Classpath\n2. Java/Bin is in the path",
+                 FALSE);
 }
 
 BOOL CGuiBuilderRun::Start(const char* pszPath, const CString& strCommandLine, const char* pszStatus,
-                           const char* pszFailure)
+                           const char* pszFailure, BOOL bCapture)
 {
     CUserInterface::Get().SetStatusText(pszStatus);
+    // A second capture would have nobody to read its pipe: that run writes
+    // where this program's own output goes.
+    if (bCapture && m_bCaptureTaken) {
+        AfxMessageBox("Cannot redirect output for more than one DEBUG GUI builder session at a time. "
+                      "No output redirection will be done for this session.",
+                      MB_ICONINFORMATION);
+        bCapture = FALSE;
+    }
+    int fdsPipe[2] = {-1, -1};
+    if (bCapture && ::pipe2(fdsPipe, O_CLOEXEC) != 0) {
+        COutputReader::SendText(m_output, "Error setting standard output handle\n");
+        bCapture = FALSE;
+    }
     int nInput = CProcessSpawner::OpenNullInput();
     pid_t nPid = 0;
     CString strError;
     auto pRun = std::make_shared<CGuiBuilderProcess>();
     pRun->strPath = pszPath;
-    BOOL bStarted = nInput >= 0 && CProcessSpawner::Spawn(strCommandLine, m_strProgramFolder, nInput, 1, 2, nPid, strError);
+    int nOutput = bCapture ? fdsPipe[1] : 1;
+    int nErrors = bCapture ? fdsPipe[1] : 2;
+    BOOL bStarted = nInput >= 0 && CProcessSpawner::Spawn(strCommandLine, m_strProgramFolder, nInput, nOutput, nErrors,
+                                                          nPid, strError);
     if (nInput >= 0)
         ::close(nInput);
+    if (fdsPipe[1] >= 0)
+        ::close(fdsPipe[1]);
+    pRun->fdOutput = fdsPipe[0];
     if (!bStarted || !pRun->process.Attach(nPid)) {
+        if (pRun->fdOutput >= 0)
+            ::close(pRun->fdOutput);
         AfxMessageBox(pszFailure, MB_ICONEXCLAMATION);
         return FALSE;
     }
@@ -125,17 +159,46 @@ BOOL CGuiBuilderRun::Start(const char* pszPath, const CString& strCommandLine, c
     CWindowHandle window = GetHandle();
     if (!CRunThreads::Start([pRun, window] {
             pRun->process.Wait();
+            pRun->bAlive = FALSE;
             window.PostMessage(WM_GUI_BUILDER_ENDED, 0, reinterpret_cast<LPARAM>(pRun.get()));
         })) {
         pRun->process.Terminate();
         pRun->process.Wait();
+        pRun->bAlive = FALSE;
+        if (pRun->fdOutput >= 0)
+            ::close(pRun->fdOutput);
         Ended(pszPath);
+        return TRUE;
     }
+    // Without a reader the builder's writes fail at once instead of stalling on a full pipe.
+    if (pRun->fdOutput >= 0 && !StartReader(pRun))
+        ::close(pRun->fdOutput);
     return TRUE;
+}
+
+BOOL CGuiBuilderRun::StartReader(const std::shared_ptr<CGuiBuilderProcess>& pRun)
+{
+    m_bCaptureTaken = TRUE;
+    if (m_fnShowOutput)
+        m_fnShowOutput();
+    CWindowHandle target = m_output;
+    CWindowHandle window = GetHandle();
+    if (CRunThreads::Start([pRun, target, window] {
+            COutputReader::SendText(target, "GUI Builder Started...\n");
+            COutputReader::Pump(pRun->fdOutput, target, pRun->bAlive);
+            COutputReader::SendText(target, "GUI Builder Exit...");
+            ::close(pRun->fdOutput);
+            window.PostMessage(WM_GUI_BUILDER_CAPTURE_FREE, 0, 0);
+        }))
+        return TRUE;
+    m_bCaptureTaken = FALSE;
+    return FALSE;
 }
 
 LRESULT CGuiBuilderRun::OnWindowMessage(UINT nMsg, WPARAM, LPARAM lParam)
 {
+    if (nMsg == WM_GUI_BUILDER_CAPTURE_FREE)
+        m_bCaptureTaken = FALSE;
     if (nMsg != WM_GUI_BUILDER_ENDED)
         return 0;
     for (const auto& entry : m_runs)
@@ -151,8 +214,11 @@ void CGuiBuilderRun::Ended(CString strPath)  // a copy: the key it may name is e
     m_runs.erase(strPath);
     CProject& project = m_projectDoc.GetProject();
     CProjectFileItem* pItem = project.IsOpen() ? project.FindFileItem(strPath) : nullptr;
-    if (auto* pResource = dynamic_cast<CResourceFileItem*>(pItem))
+    if (auto* pResource = dynamic_cast<CResourceFileItem*>(pItem)) {
         pResource->m_bEditing = FALSE;
+        // The builder may have saved the designs under other names.
+        m_projectDoc.GetHost().RefreshNode(pResource);
+    }
     CString strSource = WithoutExtension(strPath) + ".java";
     if (FileExists(strSource + ".bak"))
         ::unlink(strSource + ".bak");

@@ -4,6 +4,7 @@
 #include "BrowserImages.h"
 #include "ClassIntrospectionQueue.h"
 #include "DragToken.h"
+#include "IndexSource.h"
 #include "IntrospectionDialog.h"
 #include "PackageObject.h"
 #include "PkgDoc.h"
@@ -17,6 +18,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <memory>
 
 namespace {
@@ -48,6 +50,8 @@ CPackageView::CPackageView(CPkgDoc& doc, QWidget* pParent) : QTreeWidget(pParent
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemExpanded, this, &CPackageView::OnExpanded);
     connect(this, &QTreeWidget::itemCollapsed, this, &CPackageView::OnCollapsed);
+    // A double click is the item's: a source opens, or the item expands.
+    setExpandsOnDoubleClick(false);
     m_fnAskName = [this](const QString& strTitle) {
         bool bOk = false;
         QString strName = QInputDialog::getText(this, strTitle, tr("Name:"), QLineEdit::Normal, QString(), &bOk);
@@ -153,6 +157,42 @@ void CPackageView::Populate(QTreeWidgetItem* pItem)
     }
     if (pItem->childCount() == 0)
         pItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void CPackageView::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    // Handled here whole, also while a drag could begin from the first click.
+    if (pEvent->button() == Qt::LeftButton) {
+        QTreeWidgetItem* pItem = itemAt(pEvent->position().toPoint());
+        if (pItem)
+            setCurrentItem(pItem);
+        OpenItem(pItem);
+    }
+}
+
+BOOL CPackageView::OpenItem(QTreeWidgetItem* pItem)
+{
+    if (!pItem)
+        return FALSE;
+    int nKind = KindOf(pItem);
+    QTreeWidgetItem* pClassItem = nKind == ITEM_MEMBER ? pItem->parent() : pItem;
+    QTreeWidgetItem* pPackageItem = pClassItem && pClassItem->parent() ? pClassItem->parent()->parent() : nullptr;
+    CVarObject* pObject = ObjectOf(pItem);
+    CVarObject* pClass = ObjectOf(pClassItem);
+    if ((nKind == ITEM_CLASS || nKind == ITEM_INTERFACE || nKind == ITEM_MEMBER) && pObject && pClass &&
+        KindOf(pPackageItem) == ITEM_PACKAGE && m_fnSourceFolder && m_fnOpenSource) {
+        auto* pPackage = static_cast<CPackageObject*>(pPackageItem->data(0, ROLE_DATA).value<void*>());
+        CString strPath = CIndexSource::FindSource(m_fnSourceFolder(), pPackage->m_strPackageName, pClass->m_strName);
+        if (!strPath.IsEmpty()) {
+            int nLine = CIndexSource::FindDeclarationLine(strPath, pObject->m_strName, pObject->m_nStartLine,
+                                                          nKind != ITEM_MEMBER);
+            if (m_fnOpenSource(strPath, nLine))
+                return TRUE;
+        }
+    }
+    if (pItem->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator || pItem->childCount() > 0)
+        pItem->setExpanded(!pItem->isExpanded());
+    return FALSE;
 }
 
 void CPackageView::OnExpanded(QTreeWidgetItem* pItem)

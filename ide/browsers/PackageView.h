@@ -5,9 +5,11 @@
 // The root and package items show a closed folder that opens when
 // expanded. Classes, interfaces and methods are dragged onto source views
 // as drag tokens. The commands of the Packages menu and of the item
-// context menus run here.
+// context menus run here. A double click on a class, interface or member
+// opens the class's source from the JDK source folder at its declaration.
 #pragma once
 
+#include "String.h"
 #include "WinTypes.h"
 
 #include <QTreeWidget>
@@ -59,6 +61,14 @@ public:
     std::function<QString(const QString& strTitle)> m_fnAskName;
     // Called before every command so that the page can be brought to the front.
     std::function<void()> m_fnShowPage;
+    // The folder the sources of the index's classes are looked for in (null: none).
+    std::function<CString()> m_fnSourceFolder;
+    // Opens a source at a 1-based line; FALSE when it could not (null: nothing opens).
+    std::function<BOOL(const CString& strPath, int nLine)> m_fnOpenSource;
+
+    // A double click on pItem: a class, interface or member opens its
+    // source; an item without one expands or collapses. TRUE when a source opened.
+    BOOL OpenItem(QTreeWidgetItem* pItem);
 
     // The item's object (package items: null), and its kind.
     static CVarObject* ObjectOf(QTreeWidgetItem* pItem);
@@ -69,6 +79,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
 
 private:
     BOOL OnFind(BOOL bInterface);

@@ -3,6 +3,7 @@
 #include "ArchiveFile.h"
 #include "Project.h"
 #include "ProjectFileItem.h"
+#include "ProjectHost.h"
 #include "ResourceFile.h"
 #include "StringArray.h"
 #include "UserInterface.h"
@@ -51,6 +52,12 @@ BOOL CopyNew(const char* pszFrom, const char* pszTo)
 }
 
 } // namespace
+
+void CGuiBuilderResources::RefreshItem(CProject& project, const char* pszPath)
+{
+    if (CProjectFileItem* pItem = project.FindFileItem(pszPath))
+        project.GetHost().RefreshNode(pItem);
+}
 
 CString CGuiBuilderResources::ProposeName(const CProject& project, BOOL bFrame)
 {
@@ -103,6 +110,7 @@ BOOL CGuiBuilderResources::NewResource(CProject& project, CTreeFolder* pFolder, 
         AfxMessageBox(strMessage, MB_ICONEXCLAMATION);
         return FALSE;
     }
+    RefreshItem(project, strPath);
     return TRUE;
 }
 
@@ -141,6 +149,7 @@ BOOL CGuiBuilderResources::MakeCopy(const char* pszSource, CProject& project, CT
     if (!RenameDesignAfterFile(strPath))
         AfxMessageBox("Error setting the name of the resource. May not be able to edit the resource !!!",
                       MB_ICONEXCLAMATION);
+    RefreshItem(project, strPath);
     return TRUE;
 }
 
@@ -176,15 +185,27 @@ BOOL CGuiBuilderResources::RenameResourceItem(CProject& project, CProjectFileIte
 {
     if (!project.RenameFileItem(pItem, pszNewName))
         return FALSE;
-    return RenameDesignAfterFile(pItem->GetPathName());
+    BOOL bRenamed = RenameDesignAfterFile(pItem->GetPathName());
+    RefreshItem(project, pItem->GetPathName());
+    return bRenamed;
 }
 
 BOOL CGuiBuilderResources::RenameDesign(const char* pszPath, int nDesign, const char* pszNewName)
 {
-    if (CString(pszNewName).Find(' ') >= 0) {
+    CString strName(pszNewName);
+    if (strName.FindOneOf(" \t\r\n") >= 0) {
         AfxMessageBox("Invalid Name. No Spaces allowed in the name.", MB_ICONEXCLAMATION);
         return FALSE;
     }
+    // A quote would end the name early and leave the rest on the design's line.
+    if (strName.IsEmpty() || strName.Find('"') >= 0) {
+        AfxMessageBox("Invalid Name. No quotes allowed in the name.", MB_ICONEXCLAMATION);
+        return FALSE;
+    }
     CResourceFile file;
-    return file.Read(pszPath) && file.RenameDesign(nDesign, pszNewName);
+    if (!file.Read(pszPath) || !file.RenameDesign(nDesign, strName)) {
+        AfxMessageBox("Error renaming the object !!!", MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    return TRUE;
 }

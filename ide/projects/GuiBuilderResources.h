@@ -40,4 +40,6 @@ public:
     static BOOL RenameDesign(const char* pszPath, int nDesign, const char* pszNewName);
     // The first design of pszPath gets the file's base name; FALSE after the messages.
     static BOOL RenameDesignAfterFile(const char* pszPath);
+    // The tree shows the item of pszPath again (its picture and designs), when it is in project.
+    static void RefreshItem(CProject& project, const char* pszPath);
 };

@@ -74,6 +74,8 @@ public:
     const CString& GetName() const { return m_strName; }
     // The project's tree node (owned by the tree); null when closed.
     CProjectFolder* GetNode() const { return m_pNode; }
+    // What the project asks of the rest of the program.
+    CProjectHost& GetHost() const { return m_host; }
     // TRUE when pNode lies under the open project's node.
     BOOL Owns(const CTreeItem* pNode) const;
 

@@ -26,6 +26,7 @@ const CProjectMenuItem s_openProject[] = {
     {ID_PROJECT_ADD_FOLDER, "Add F&older"},
     {ID_RESOURCE_ADD_DIALOG, "Add &Dialog"},
     {ID_RESOURCE_ADD_FRAME, "Add F&rame"},
+    {ID_RESOURCE_PASTE, "&Paste Resource"},
     {0, nullptr},
     {ID_PROJECT_CLOSE_NODE, "&Close Project"},
     {0, nullptr},
@@ -48,13 +49,38 @@ const CProjectMenuItem s_folder[] = {
     {ID_PROJECT_ADD_FOLDER, "Add F&older"},
     {ID_RESOURCE_FOLDER_ADD_DIALOG, "Add &Dialog"},
     {ID_RESOURCE_FOLDER_ADD_FRAME, "Add F&rame"},
+    {ID_RESOURCE_PASTE, "&Paste Resource"},
     {0, nullptr},
     {ID_PROJECT_DELETE_FOLDER, "D&elete"},
     {0, nullptr},
     {ID_PROJECT_ALPHABETICAL, "Display items in &Alphabetical order"},
 };
 const CProjectMenuItem s_resource[] = {
+    {ID_RESOURCE_MAKE_COPY, "&Make Copy"},
+    {ID_RESOURCE_COPY, "&Copy"},
+    {0, nullptr},
+    {ID_RESOURCE_RENAME, "&Rename"},
     {ID_RESOURCE_DELETE, "&Delete"},
+};
+const CProjectMenuItem s_resourceDialog[] = {
+    {ID_RESOURCE_MAKE_COPY, "&Make Copy"},
+    {ID_RESOURCE_COPY, "&Copy"},
+    {0, nullptr},
+    {ID_RESOURCE_RENAME_DIALOG, "&Rename Dialog"},
+    {ID_RESOURCE_DELETE_DIALOG, "&Delete Dialog"},
+};
+const CProjectMenuItem s_resourceFrame[] = {
+    {ID_RESOURCE_MAKE_COPY, "&Make Copy"},
+    {ID_RESOURCE_COPY, "&Copy"},
+    {0, nullptr},
+    {ID_RESOURCE_RENAME_FRAME, "&Rename Frame"},
+    {ID_RESOURCE_DELETE_FRAME, "&Delete Frame"},
+};
+const CProjectMenuItem s_dialogs[] = {
+    {ID_RESOURCE_GROUP_ADD_DIALOG, "Add &Dialog"},
+};
+const CProjectMenuItem s_frames[] = {
+    {ID_RESOURCE_GROUP_ADD_FRAME, "Add F&rame"},
 };
 
 struct CSubMenu {
@@ -70,6 +96,10 @@ const CSubMenu s_subMenus[SUBMENU_COUNT] = {
     {s_file, std::size(s_file)},
     {s_folder, std::size(s_folder)},
     {s_resource, std::size(s_resource)},
+    {s_resourceDialog, std::size(s_resourceDialog)},
+    {s_resourceFrame, std::size(s_resourceFrame)},
+    {s_dialogs, std::size(s_dialogs)},
+    {s_frames, std::size(s_frames)},
 };
 
 struct CCommandName {
@@ -98,11 +128,19 @@ const CCommandName s_names[] = {
     {ID_PROJECT_ALPHABETICAL, "Alphabetical Order"},
     {ID_RESOURCE_ADD_DIALOG, "Add Dialog"},
     {ID_RESOURCE_DELETE_DIALOG, "Delete Dialog"},
+    {ID_RESOURCE_RENAME_DIALOG, "Rename Dialog"},
+    {ID_RESOURCE_GROUP_ADD_DIALOG, "Add Dialog"},
     {ID_RESOURCE_ADD_FRAME, "Add Frame"},
     {ID_RESOURCE_DELETE_FRAME, "Delete Frame"},
+    {ID_RESOURCE_RENAME_FRAME, "Rename Frame"},
+    {ID_RESOURCE_GROUP_ADD_FRAME, "Add Frame"},
     {ID_RESOURCE_FOLDER_ADD_DIALOG, "Add Dialog"},
     {ID_RESOURCE_FOLDER_ADD_FRAME, "Add Frame"},
     {ID_RESOURCE_DELETE, "Delete"},
+    {ID_RESOURCE_RENAME, "Rename"},
+    {ID_RESOURCE_MAKE_COPY, "Make Copy"},
+    {ID_RESOURCE_COPY, "Copy"},
+    {ID_RESOURCE_PASTE, "Paste Resource"},
 };
 
 } // namespace

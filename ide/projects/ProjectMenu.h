@@ -30,13 +30,21 @@ enum EProjectCommand : UINT {
     ID_PROJECT_ROOT_JAVADOC = 33014,
     ID_PROJECT_ALPHABETICAL = 33018,
     // Resource commands of the tree menus (handled with the GUI builder).
-    ID_RESOURCE_ADD_DIALOG = 32992,
-    ID_RESOURCE_DELETE_DIALOG = 32993,
+    ID_RESOURCE_ADD_DIALOG = 32992,        // the open project's node
+    ID_RESOURCE_DELETE_DIALOG = 32993,     // a resource holding a dialog
+    ID_RESOURCE_RENAME_DIALOG = 32994,
+    ID_RESOURCE_GROUP_ADD_DIALOG = 32995,  // the "Dialogs" group: beside the resource
     ID_RESOURCE_ADD_FRAME = 32996,
-    ID_RESOURCE_DELETE_FRAME = 32997,
-    ID_RESOURCE_FOLDER_ADD_DIALOG = 33002,
+    ID_RESOURCE_DELETE_FRAME = 32997,      // a resource holding a frame
+    ID_RESOURCE_RENAME_FRAME = 32998,
+    ID_RESOURCE_GROUP_ADD_FRAME = 32999,   // the "Frames" group
+    ID_RESOURCE_FOLDER_ADD_DIALOG = 33002, // a folder made by the user
     ID_RESOURCE_FOLDER_ADD_FRAME = 33003,
-    ID_RESOURCE_DELETE = 33004,
+    ID_RESOURCE_DELETE = 33004,            // a resource without a design
+    ID_RESOURCE_RENAME = 33005,
+    ID_RESOURCE_MAKE_COPY = 33006,         // any resource
+    ID_RESOURCE_COPY = 33007,
+    ID_RESOURCE_PASTE = 33009,             // the open project's node and its folders
     // Project and File menu commands of the main window.
     ID_PROJECT_NEW = 32801,
     ID_PROJECT_OPEN = 32784,
@@ -60,7 +68,11 @@ enum EProjectSubMenu {
     SUBMENU_OTHER_FILE = 3,    // a file of a project that is not open
     SUBMENU_FILE = 4,          // a file of the open project
     SUBMENU_FOLDER = 5,        // a folder made by the user
-    SUBMENU_RESOURCE = 6,      // a resource file of the open project
+    SUBMENU_RESOURCE = 6,      // a resource file of the open project without a design
+    SUBMENU_RESOURCE_DIALOG = 7,  // one whose first design is a dialog
+    SUBMENU_RESOURCE_FRAME = 8,   // one whose first design is a frame
+    SUBMENU_DIALOGS = 9,       // the "Dialogs" group under a resource of the open project
+    SUBMENU_FRAMES = 10,       // the "Frames" group
     SUBMENU_COUNT
 };
 

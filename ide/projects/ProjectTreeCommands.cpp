@@ -1,5 +1,6 @@
 #include "ProjectTreeCommands.h"
 
+#include "GuiBuilderResources.h"
 #include "PathName.h"
 #include "ProjectDoc.h"
 #include "ProjectFileItem.h"
@@ -7,6 +8,7 @@
 #include "ProjectHost.h"
 #include "ProjectMenu.h"
 #include "ProjectVirtualFolder.h"
+#include "ResourceFileItem.h"
 #include "StringArray.h"
 #include "UserInterface.h"
 
@@ -119,6 +121,9 @@ BOOL CProjectTreeCommands::OnLabelEdited(CTreeItem* pSelected, const char* pszTe
 {
     if (!pSelected || !pszText)
         return FALSE;
+    // A resource's design is named after its file and follows it.
+    if (pSelected->IsKindOf(MOSK_RUNTIME_CLASS(CResourceFileItem)))
+        return CGuiBuilderResources::RenameResourceItem(m_doc.GetProject(), AsFileItem(pSelected), pszText);
     if (CProjectFileItem* pFile = AsFileItem(pSelected))
         return m_doc.GetProject().RenameFileItem(pFile, pszText);
     if (pSelected->IsKindOf(MOSK_RUNTIME_CLASS(CProjectVirtualFolder)))

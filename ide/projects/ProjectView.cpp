@@ -13,6 +13,12 @@
 #include "ProjectTreeCommands.h"
 #include "ProjectTreeImages.h"
 #include "ProjectVirtualFolder.h"
+#include "ResourceCommands.h"
+#include "ResourceFile.h"
+#include "ResourceFileItem.h"
+#include "GuiBuilderResources.h"
+#include "KeyState.h"
+#include "UserInterface.h"
 #include "VarClass.h"
 #include "VarImport.h"
 #include "VarInterface.h"
@@ -28,7 +34,7 @@
 
 namespace {
 
-enum EItemRole { ROLE_POINTER = Qt::UserRole + 1, ROLE_KIND, ROLE_IMAGE, ROLE_POPULATED };
+enum EItemRole { ROLE_POINTER = Qt::UserRole + 1, ROLE_KIND, ROLE_IMAGE, ROLE_POPULATED, ROLE_NAME, ROLE_MENU };
 
 template <class T>
 T* PointerOf(const QTreeWidgetItem* pItem)
@@ -115,6 +121,19 @@ CProjectClassNode CProjectView::ClassNodeOf(const QTreeWidgetItem* pItem) const
 {
     QByteArray name = pItem->text(0).toUtf8();
     return CProjectClassNode(FileOf(pItem), name.constData(), ImageOf(pItem) == PROJIMG_INTERFACE);
+}
+
+CTreeItem* CProjectView::ResourceTargetOf(const QTreeWidgetItem* pItem) const
+{
+    if (CTreeItem* pNode = NodeOf(pItem))
+        return pNode;
+    CProjectFileItem* pFile = FileOf(pItem);
+    return pFile && pFile->IsKindOf(MOSK_RUNTIME_CLASS(CResourceFileItem)) ? pFile : nullptr;
+}
+
+CString CProjectView::DesignNameOf(const QTreeWidgetItem* pItem)
+{
+    return pItem ? CString(pItem->data(0, ROLE_NAME).toString().toUtf8().constData()) : CString();
 }
 
 CProjectFileItem* CProjectView::FileOf(const QTreeWidgetItem* pItem) const
@@ -218,9 +237,71 @@ void CProjectView::Populate(QTreeWidgetItem* pItem)
         }
         // One insertion for the whole folder keeps large folders quick to open.
         pItem->addChildren(items);
+    } else if (pNode->IsKindOf(MOSK_RUNTIME_CLASS(CResourceFileItem))) {
+        InsertDesigns(pItem, static_cast<CProjectFileItem*>(pNode));
     } else if (pNode->IsKindOf(MOSK_RUNTIME_CLASS(CProjectFileItem))) {
         InsertGroups(pItem, static_cast<CProjectFileItem*>(pNode));
     }
+}
+
+void CProjectView::InsertDesigns(QTreeWidgetItem* pItem, CProjectFileItem* pFile)
+{
+    CResourceFile file;
+    if (!file.Read(pFile->GetPathName()))
+        return;
+    BOOL bOwn = pFile->CanDelete();
+    for (BOOL bFrame : {FALSE, TRUE}) {
+        QTreeWidgetItem* pGroup = nullptr;
+        for (const CResourceFile::CDesign& design : file.GetDesigns()) {
+            if (design.bFrame != bFrame)
+                continue;
+            if (!pGroup) {
+                pGroup = new QTreeWidgetItem(pItem, QStringList(QString::fromUtf8(bFrame ? "Frames" : "Dialogs")));
+                pGroup->setData(0, ROLE_KIND, KIND_GROUP);
+                pGroup->setData(0, ROLE_IMAGE, PROJIMG_GROUP);
+                pGroup->setData(0, ROLE_MENU, bOwn ? (bFrame ? SUBMENU_FRAMES : SUBMENU_DIALOGS) : -1);
+                pGroup->setIcon(0, CProjectTreeImages::GetIcon(PROJIMG_GROUP));
+                pGroup->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            int nImage = bFrame ? PROJIMG_RES_FRAME : PROJIMG_RES_DIALOG;
+            auto* pDesign = new QTreeWidgetItem(pGroup, QStringList(Text(design.strName)));
+            pDesign->setData(0, ROLE_KIND, KIND_DESIGN);
+            pDesign->setData(0, ROLE_IMAGE, nImage);
+            pDesign->setData(0, ROLE_NAME, Text(design.strName));
+            pDesign->setIcon(0, CProjectTreeImages::GetIcon(nImage));
+            Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            if (bOwn)
+                flags |= Qt::ItemIsEditable;
+            pDesign->setFlags(flags);
+        }
+    }
+}
+
+void CProjectView::OnDesignEdited(QTreeWidgetItem* pItem)
+{
+    CProjectFileItem* pFile = FileOf(pItem);
+    CString strOld = DesignNameOf(pItem);
+    QByteArray text = pItem->text(0).trimmed().toUtf8();
+    CString strNew = text.constData();
+    BOOL bFrame = ImageOf(pItem) == PROJIMG_RES_FRAME;
+    BOOL bRenamed = FALSE;
+    if (pFile && !strNew.IsEmpty() && strNew != strOld) {
+        // The design is found again by kind and name: the file may have changed since it was shown.
+        CResourceFile file;
+        int nIndex = -1;
+        if (file.Read(pFile->GetPathName()))
+            for (size_t i = 0; i < file.GetDesigns().size() && nIndex < 0; ++i)
+                if (file.GetDesigns()[i].bFrame == bFrame && file.GetDesigns()[i].strName == strOld)
+                    nIndex = static_cast<int>(i);
+        if (nIndex < 0)
+            AfxMessageBox("Invalid resource file object !!!", MB_ICONEXCLAMATION);
+        else
+            bRenamed = CGuiBuilderResources::RenameDesign(pFile->GetPathName(), nIndex, strNew);
+    }
+    CUpdateGuard guard(m_nUpdating);
+    if (bRenamed)
+        pItem->setData(0, ROLE_NAME, Text(strNew));
+    pItem->setText(0, bRenamed ? Text(strNew) : Text(strOld));
 }
 
 void CProjectView::InsertGroups(QTreeWidgetItem* pItem, CProjectFileItem* pFile)
@@ -377,6 +458,10 @@ void CProjectView::OnItemChanged(QTreeWidgetItem* pItem, int)
 {
     if (m_nUpdating || !m_pDoc)
         return;
+    if (KindOf(pItem) == KIND_DESIGN) {
+        OnDesignEdited(pItem);
+        return;
+    }
     CTreeItem* pNode = NodeOf(pItem);
     if (!pNode)
         return;
@@ -406,6 +491,11 @@ std::vector<CProjectViewMenuItem> CProjectView::GetMenuItems(QTreeWidgetItem* pI
     std::vector<CProjectViewMenuItem> items;
     if (KindOf(pItem) == KIND_CLASS)
         return ClassNodeOf(pItem).GetMenu();
+    if (KindOf(pItem) == KIND_GROUP && pItem->data(0, ROLE_MENU).isValid()) {
+        for (const CProjectMenuItem& item : CProjectMenu::GetSubMenu(pItem->data(0, ROLE_MENU).toInt()))
+            items.push_back({item.nID, item.pszText ? CString(item.pszText) : CString()});
+        return items;
+    }
     CTreeItem* pNode = NodeOf(pItem);
     if (!pNode || !m_pDoc)
         return items;
@@ -437,7 +527,12 @@ QMenu* CProjectView::BuildContextMenu(QTreeWidgetItem* pItem)
         }
         QAction* pAction = pMenu->addAction(Text(item.strText));
         pAction->setData(item.nID);
-        pAction->setEnabled(m_pHost->IsCommandEnabled(item.nID));
+        BOOL bEnabled = m_pHost->IsCommandEnabled(item.nID);
+        // A resource command is offered only on the kind of node it works on.
+        if (bEnabled && item.nID >= CProjectViewHost::FIRST_RESOURCE_COMMAND &&
+            item.nID <= CProjectViewHost::LAST_RESOURCE_COMMAND)
+            bEnabled = m_pDoc && CResourceCommands::AppliesTo(item.nID, m_pDoc->GetProject(), ResourceTargetOf(pItem));
+        pAction->setEnabled(bEnabled);
         if (const char* pszName = CProjectMenu::GetCommandName(item.nID))
             pAction->setStatusTip(QString::fromUtf8(pszName));
     }
@@ -480,8 +575,21 @@ BOOL CProjectView::OnCommand(UINT nID)
     }
     if (nID >= CProjectViewHost::FIRST_USER_COMMAND && nID <= CProjectViewHost::LAST_USER_COMMAND)
         return pNode && m_pHost->RunUserCommand(nID, pNode->GetPathName());
-    if (nID >= CProjectViewHost::FIRST_RESOURCE_COMMAND && nID <= CProjectViewHost::LAST_RESOURCE_COMMAND)
-        return m_pHost->OnResourceCommand(nID, pNode);
+    if (nID >= CProjectViewHost::FIRST_RESOURCE_COMMAND && nID <= CProjectViewHost::LAST_RESOURCE_COMMAND) {
+        CTreeItem* pTarget = ResourceTargetOf(pItem);
+        if (!m_pHost->IsCommandEnabled(nID) || !CResourceCommands::AppliesTo(nID, m_pDoc->GetProject(), pTarget))
+            return FALSE;
+        // The renames edit the resource item's label; the edit's end renames file and design.
+        if (CResourceCommands::IsRename(nID)) {
+            QTreeWidgetItem* pResourceItem = ItemOf(pTarget);
+            if (!pResourceItem || !(pResourceItem->flags() & Qt::ItemIsEditable))
+                return FALSE;
+            setCurrentItem(pResourceItem);
+            editItem(pResourceItem);
+            return TRUE;
+        }
+        return m_pHost->OnResourceCommand(nID, pTarget);
+    }
     CProjectTreeCommands commands(*m_pDoc);
     return commands.OnCommand(nID, pNode);
 }
@@ -502,6 +610,10 @@ BOOL CProjectView::OpenItem(QTreeWidgetItem* pItem)
     setCurrentItem(pItem);
     if (KindOf(pItem) == KIND_CLASS)
         return OnCommand(CProjectClassNode::ID_CLASS_GOTO);
+    if (KindOf(pItem) == KIND_DESIGN) {
+        CProjectFileItem* pFile = FileOf(pItem);
+        return pFile && m_pHost->EditDesign(pFile->GetPathName(), DesignNameOf(pItem), ImageOf(pItem) == PROJIMG_RES_FRAME);
+    }
     CTreeItem* pNode = NodeOf(pItem);
     if (!pNode || pNode->GetDoubleClickAction() == TREE_DBLCLK_EXPAND ||
         pNode->GetDoubleClickAction() == TREE_DBLCLK_NONE) {
@@ -538,6 +650,7 @@ void CProjectView::keyPressEvent(QKeyEvent* pEvent)
     }
     if ((pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) &&
         state() != QAbstractItemView::EditingState) {
+        CKeyState::SetDown(VK_CONTROL, (pEvent->modifiers() & Qt::ControlModifier) != 0);
         OpenItem(currentItem());
         return;
     }
@@ -547,8 +660,11 @@ void CProjectView::keyPressEvent(QKeyEvent* pEvent)
 void CProjectView::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
     // Handled here whole: opening a project rebuilds the items under the mouse.
-    if (pEvent->button() == Qt::LeftButton)
+    if (pEvent->button() == Qt::LeftButton) {
+        // The opening asks whether Control is held (a captured GUI builder run).
+        CKeyState::SetDown(VK_CONTROL, (pEvent->modifiers() & Qt::ControlModifier) != 0);
         OpenItem(itemAt(pEvent->position().toPoint()));
+    }
 }
 
 QMimeData* CProjectView::CreateDragData(const QTreeWidgetItem* pItem, std::unique_ptr<CDragToken>& pToken) const

@@ -1,7 +1,8 @@
 // CProjectView: the Project page of the project window: a tree control over
 // the project list's nodes. Each item carries its node; the children of a
 // node are inserted when it is first expanded. Under a parsed source the
-// groups "Imports", "Classes" and "Interfaces" show the parse result. The
+// groups "Imports", "Classes" and "Interfaces" show the parse result, and
+// under a resource file the groups "Dialogs" and "Frames" its designs. The
 // context menu is the node's sub-menu of the project menus (with the user
 // commands), the Delete key removes the node, a double click opens what
 // the node stands for, labels of files and folders can be edited, and class
@@ -28,7 +29,7 @@ class CProjectView : public QTreeWidget {
     Q_OBJECT
 public:
     // What an item stands for.
-    enum EItemKind { KIND_NODE, KIND_GROUP, KIND_CLASS, KIND_IMPORT };
+    enum EItemKind { KIND_NODE, KIND_GROUP, KIND_CLASS, KIND_IMPORT, KIND_DESIGN };
 
     explicit CProjectView(QWidget* pParent = nullptr);
     ~CProjectView() override;
@@ -60,7 +61,7 @@ public:
     QMenu* BuildContextMenu(QTreeWidgetItem* pItem);
     // The Delete key on the current item.
     BOOL DeleteCurrent();
-    // A double click on pItem.
+    // A double click on pItem (with Control held, a resource's GUI builder runs with its output captured).
     BOOL OpenItem(QTreeWidgetItem* pItem);
 
     // --- Items and nodes.
@@ -69,8 +70,13 @@ public:
     static int KindOf(const QTreeWidgetItem* pItem);
     // The class or interface of a class item in the file's present parse result; null for other items.
     CVarContainer* ClassOf(const QTreeWidgetItem* pItem) const;
-    // The file item a group, class or import item lies under; null for others.
+    // The file item a group, class, import or design item lies under; null for others.
     CProjectFileItem* FileOf(const QTreeWidgetItem* pItem) const;
+    // The node a resource command on pItem works on: the node of a node item,
+    // the resource item above a design group or design.
+    CTreeItem* ResourceTargetOf(const QTreeWidgetItem* pItem) const;
+    // The name of the design a design item shows.
+    static CString DesignNameOf(const QTreeWidgetItem* pItem);
     CTreeItem* GetSelectedNode() const { return NodeOf(currentItem()); }
     // The picture kind (EProjectImage) an item shows.
     static int ImageOf(const QTreeWidgetItem* pItem);
@@ -98,6 +104,10 @@ private:
     // Inserts the children of pItem once.
     void Populate(QTreeWidgetItem* pItem);
     void InsertGroups(QTreeWidgetItem* pItem, CProjectFileItem* pFile);
+    // The "Dialogs" and "Frames" groups of a resource file, read from the file.
+    void InsertDesigns(QTreeWidgetItem* pItem, CProjectFileItem* pFile);
+    // A design item's label was edited: the design is renamed in its file.
+    void OnDesignEdited(QTreeWidgetItem* pItem);
     // Removes the child items of pItem (their nodes forget them).
     void RemoveChildItems(QTreeWidgetItem* pItem);
     // Expands what the nodes say was expanded, below pItem.

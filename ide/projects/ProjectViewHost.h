@@ -44,4 +44,7 @@ public:
     virtual BOOL IsCommandEnabled(UINT nID) { return TRUE; }
     // The GUI builder's commands (32992 to 33009) on pNode; FALSE when not handled.
     virtual BOOL OnResourceCommand(UINT nID, CTreeItem* pNode) { return FALSE; }
+    // Opening a design node: the GUI builder for the design pszName (a frame
+    // when bFrame) of the resource file pszPath; FALSE when it did not start.
+    virtual BOOL EditDesign(const char* pszPath, const char* pszName, BOOL bFrame) { return FALSE; }
 };

@@ -10,7 +10,16 @@ MOSK_IMPLEMENT_SERIAL(CResourceFileItem, CProjectFileItem, VERSIONABLE_SCHEMA | 
 
 int CResourceFileItem::GetContextMenu() const
 {
-    return CanDelete() ? SUBMENU_RESOURCE : SUBMENU_OTHER_FILE;
+    if (!CanDelete())
+        return SUBMENU_OTHER_FILE;
+    switch (GetResourceKind()) {
+    case RESOURCE_DIALOG:
+        return SUBMENU_RESOURCE_DIALOG;
+    case RESOURCE_FRAME:
+        return SUBMENU_RESOURCE_FRAME;
+    default:
+        return SUBMENU_RESOURCE;
+    }
 }
 
 int CResourceFileItem::GetDoubleClickAction() const

@@ -1,5 +1,6 @@
 #include "FrameProjectViewHost.h"
 
+#include "GuiBuilderResources.h"
 #include "Command.h"
 #include "CommandsDoc.h"
 #include "JavaIDEApp.h"
@@ -53,12 +54,21 @@ BOOL CFrameProjectViewHost::IsCommandEnabled(UINT nID)
     default:
         break;
     }
-    if (nID >= FIRST_RESOURCE_COMMAND && nID <= LAST_RESOURCE_COMMAND)
-        return m_fnResource != nullptr;
+    if (nID >= FIRST_RESOURCE_COMMAND && nID <= LAST_RESOURCE_COMMAND) {
+        if (!m_fnResource)
+            return FALSE;
+        // Paste waits for the clipboard to name a resource file.
+        return nID != ID_RESOURCE_PASTE || CGuiBuilderResources::CanPaste();
+    }
     return TRUE;
 }
 
 BOOL CFrameProjectViewHost::OnResourceCommand(UINT nID, CTreeItem* pNode)
 {
     return m_fnResource && m_fnResource(nID, pNode);
+}
+
+BOOL CFrameProjectViewHost::EditDesign(const char* pszPath, const char* pszName, BOOL bFrame)
+{
+    return m_fnDesign && m_fnDesign(pszPath, pszName, bFrame);
 }

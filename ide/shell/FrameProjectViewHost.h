@@ -23,6 +23,7 @@ public:
     // the Project menu's rules; the resource commands when a handler is set.
     BOOL IsCommandEnabled(UINT nID) override;
     BOOL OnResourceCommand(UINT nID, CTreeItem* pNode) override;
+    BOOL EditDesign(const char* pszPath, const char* pszName, BOOL bFrame) override;
 
     // The GUI builder's handler of the resource commands (32992 to 33009).
     void SetResourceHandler(std::function<BOOL(UINT, CTreeItem*)> fnHandler) { m_fnResource = std::move(fnHandler); }
@@ -30,9 +31,12 @@ public:
     // double click on a ".res" item); without one the double click does nothing.
     void SetResourceEditor(std::function<void(const char*)> fnEditor) { m_fnEditor = std::move(fnEditor); }
     void EditResource(const char* pszPath) { if (m_fnEditor) m_fnEditor(pszPath); }
+    // The GUI builder's start for one design of a resource file (a design node opened).
+    void SetDesignEditor(std::function<BOOL(const char*, const char*, BOOL)> fnEditor) { m_fnDesign = std::move(fnEditor); }
 
 private:
     CMainFrame& m_frame;
     std::function<BOOL(UINT, CTreeItem*)> m_fnResource;
     std::function<void(const char*)> m_fnEditor;
+    std::function<BOOL(const char*, const char*, BOOL)> m_fnDesign;
 };

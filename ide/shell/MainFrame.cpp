@@ -162,6 +162,12 @@ void CMainFrame::CreateClientArea()
     m_pProjectViewHost = std::make_unique<CFrameProjectViewHost>(*this);
     // A resource opened from the tree goes to the GUI builder's start.
     m_pProjectViewHost->SetResourceEditor([this](const char* pszPath) { m_pBrowsers->EditResource(pszPath); });
+    // The tree's resource commands and its design nodes go to the GUI builder's part too.
+    m_pProjectViewHost->SetResourceHandler(
+        [this](UINT nID, CTreeItem* pNode) { return m_pBrowsers->OnResourceCommand(nID, pNode); });
+    m_pProjectViewHost->SetDesignEditor([this](const char* pszPath, const char* pszName, BOOL bFrame) {
+        return m_pBrowsers->EditDesign(pszPath, pszName, bFrame);
+    });
     m_pProjectView = new CProjectView;
     m_pProjectView->SetViewHost(m_pProjectViewHost.get());
     m_pProjectWnd->addTab(m_pProjectView, QStringLiteral("Project"));

@@ -27,6 +27,11 @@
 #include "ToolCommands.h"
 
 #include "ArchiveFile.h"
+#include "KeyState.h"
+#include "ResourceCommands.h"
+#include "X11WindowList.h"
+
+#include <QGuiApplication>
 
 #include <QTabBar>
 #include <algorithm>
@@ -79,6 +84,10 @@ CMainFrameBrowsers::CMainFrameBrowsers(CMainFrame& frame, CJavaIDEApp& app)
     m_pPackageView = new CPackageView(*m_pPkgDoc);
     m_pHost->m_pPackageView = m_pPackageView;
     m_pPackageView->m_fnShowPage = [this] { ShowPage(m_pPackageView); };
+    m_pPackageView->m_fnSourceFolder = [this] { return m_app.m_DirSettings.m_strSourcePath; };
+    m_pPackageView->m_fnOpenSource = [this](const CString& strPath, int nLine) {
+        return m_frame.OpenFileAtLine(strPath, nLine);
+    };
     pTabs->addTab(m_pPackageView, QStringLiteral("Packages"));
     m_pBeanView = new CBeanView(*m_pBeanDoc);
     m_pHost->m_pBeanView = m_pBeanView;
@@ -269,14 +278,41 @@ std::vector<CVarObject*> CMainFrameBrowsers::GetOverridableMethods(CVarContainer
     return methods;
 }
 
-void CMainFrameBrowsers::EditResource(const char* pszPath)
+CGuiBuilderRun* CMainFrameBrowsers::GetGuiBuilder()
 {
     CProjectDoc* pProjectDoc = m_frame.GetProjectDoc();
     if (!pProjectDoc)
-        return;
-    if (!m_pGuiBuilder)
-        m_pGuiBuilder = std::make_unique<CGuiBuilderRun>(*pProjectDoc, m_app.m_DirSettings.m_strProgramPath);
-    m_pGuiBuilder->EditResource(pszPath);
+        return nullptr;
+    if (m_pGuiBuilder)
+        return m_pGuiBuilder.get();
+    m_pGuiBuilder = std::make_unique<CGuiBuilderRun>(*pProjectDoc, m_app.m_DirSettings.m_strProgramPath);
+    m_pGuiBuilder->SetOutput(m_frame.GetToolCommands().GetHandle(), [this] {
+        m_frame.ShowOutputPane();
+        m_frame.ClearOutput();
+    });
+    // On an X display the builder's window is found by its title; elsewhere
+    // (offscreen, Wayland) the run's own record answers.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        m_pGuiBuilder->m_fnRaiseWindow = [](const CString& strTitle) { return CX11WindowList().RaiseWindow(strTitle); };
+    return m_pGuiBuilder.get();
+}
+
+void CMainFrameBrowsers::EditResource(const char* pszPath)
+{
+    if (CGuiBuilderRun* pRun = GetGuiBuilder())
+        pRun->EditResource(pszPath, CKeyState::IsDown(VK_CONTROL));
+}
+
+BOOL CMainFrameBrowsers::EditDesign(const char* pszPath, const char* pszName, BOOL bFrame)
+{
+    CGuiBuilderRun* pRun = GetGuiBuilder();
+    return pRun && pRun->EditDesign(pszPath, pszName, bFrame);
+}
+
+BOOL CMainFrameBrowsers::OnResourceCommand(UINT nID, CTreeItem* pNode)
+{
+    CProjectDoc* pProjectDoc = m_frame.GetProjectDoc();
+    return pProjectDoc && CResourceCommands::OnCommand(nID, pProjectDoc->GetProject(), pNode);
 }
 
 BOOL CMainFrameBrowsers::AddResource(BOOL bFrame)

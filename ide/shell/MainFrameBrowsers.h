@@ -24,6 +24,7 @@ class QTabWidget;
 class QWidget;
 class CFrameBrowserHost;
 class CGuiBuilderRun;
+class CTreeItem;
 
 class CMainFrameBrowsers {
 public:
@@ -49,8 +50,14 @@ public:
     // The methods of pClass's ancestors in the index that may be overridden (the class popup's "Override").
     std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass);
 
-    // The GUI builder for a resource of the open project.
+    // The GUI builder for a resource of the open project; with Control held its output is captured.
     void EditResource(const char* pszPath);
+    // The GUI builder for one design of a resource file (a design node opened).
+    BOOL EditDesign(const char* pszPath, const char* pszName, BOOL bFrame);
+    // A resource command of the project tree (32992 to 33009) on pNode; FALSE when nothing was done.
+    BOOL OnResourceCommand(UINT nID, CTreeItem* pNode);
+    // The runs of the GUI builder; null without a project list.
+    CGuiBuilderRun* GetGuiBuilder();
     // Add Dialog / Add Frame of the Project menu: a new resource file in the open project.
     BOOL AddResource(BOOL bFrame);
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -152,4 +153,60 @@ TEST_F(PackageViewTest, DeleteAndFindCommandsGoThroughTheSeams)
     EXPECT_EQ(ui.m_fileDialogs[0].strDefExt, "java");
     EXPECT_EQ(ui.m_fileDialogs[0].strFilter, "Java Files (*.java)|*.java|All Files (*.*)|*.*||");
     EXPECT_EQ(Shown(Root()), "Packages\n  p.one\n  p.three\n");
+}
+
+TEST_F(PackageViewTest, ADoubleClickOpensTheSourceOfAClassOrMemberFromTheSourceFolder)
+{
+    // p.one's sources in a module folder of the source folder, as an unpacked JDK source archive has them;
+    // p.two has none.
+    CTempFolder sources;
+    std::filesystem::create_directories((sources.Path() + "/java.base/p/one").c_str());
+    CString strAlpha = sources.Write("java.base/p/one/Alpha.java",
+                                     "package p.one;\n// Alpha and Base are named in this comment\n"
+                                     "public class Alpha extends Base {\n    public int n;\n\n"
+                                     "    public void run() {\n    }\n}\n");
+    CString strOpened;
+    int nLine = 0;
+    m_pView->m_fnSourceFolder = [&] { return sources.Path(); };
+    m_pView->m_fnOpenSource = [&](const CString& strPath, int nAt) {
+        strOpened = strPath;
+        nLine = nAt;
+        return TRUE;
+    };
+    m_pView->resize(500, 700);
+    m_pView->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pView.get()));
+    m_pView->expandAll();
+    for (int i = 0; i < 3; i++)
+        for (QTreeWidgetItemIterator it(m_pView.get()); *it; ++it)
+            (*it)->setExpanded(true);
+    struct {
+        const char* pszItem;
+        const char* pszPath;
+        int nLine;
+    } cases[] = {
+        {"Alpha extends Base implements Runnable, Cloneable", "java.base/p/one/Alpha.java", 3},
+        {"int n", "java.base/p/one/Alpha.java", 4},
+        {"void run( )", "java.base/p/one/Alpha.java", 6},
+        {"Base", "", 0},     // no source: the item expands or collapses instead
+        {"p.one", "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszItem);
+        strOpened.Empty();
+        nLine = 0;
+        QList<QTreeWidgetItem*> items = m_pView->findItems(c.pszItem, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_FALSE(items.isEmpty());
+        QTreeWidgetItem* pItem = items.first();
+        bool bExpanded = pItem->isExpanded();
+        m_pView->scrollToItem(pItem);
+        QTest::mouseDClick(m_pView->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           m_pView->visualItemRect(pItem).center());
+        EXPECT_EQ(strOpened, *c.pszPath ? sources.File(c.pszPath) : CString());
+        EXPECT_EQ(nLine, c.nLine);
+        if (!*c.pszPath && pItem->childCount() > 0) {
+            EXPECT_NE(pItem->isExpanded(), bExpanded);
+        }
+    }
+    (void)strAlpha;
 }

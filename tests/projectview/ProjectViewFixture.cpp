@@ -8,6 +8,8 @@
 #include "ProjectVirtualFolder.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 
 void ProjectViewTest::StartWithProject()
 {
@@ -82,4 +84,19 @@ bool ProjectViewTest::Select(const char* pszText) const
     if (pItem)
         View().setCurrentItem(pItem);
     return pItem != nullptr;
+}
+
+bool ProjectViewTest::TypeIntoEditor(const char* pszText) const
+{
+    QLineEdit* pEditor = nullptr;
+    for (QLineEdit* pEdit : View().viewport()->findChildren<QLineEdit*>())
+        if (pEdit->isVisible())
+            pEditor = pEdit;
+    if (!pEditor)
+        return false;
+    pEditor->selectAll();
+    QTest::keyClicks(pEditor, pszText);
+    QTest::keyClick(pEditor, Qt::Key_Return);
+    QApplication::processEvents();
+    return true;
 }

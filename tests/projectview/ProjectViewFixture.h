@@ -22,6 +22,9 @@ protected:
     bool Select(const char* pszText) const;
     // Expands every shown item, inserting their children.
     void ExpandAll() const;
+    // Types pszText into the label editor open on the tree and commits it
+    // with Enter; false when no editor is open.
+    bool TypeIntoEditor(const char* pszText) const;
 
     CString m_strProject, m_strMain, m_strPage, m_strNotes, m_strHelper;
 };

@@ -119,9 +119,9 @@ TEST_F(ProjectViewTest, MenusFollowTheKindOfNode)
         std::vector<UINT> ids;
     } cases[] = {
         {"Mosk Projects", {32987, 0, 33012, 33013, 33014, 0, 33018}},
-        {"Demo", {32985, 32983, 32992, 32996, 0, 32981, 0, 33018}},
+        {"Demo", {32985, 32983, 32992, 32996, 33009, 0, 32981, 0, 33018}},
         {"Main.java", {32881, 32815, 32831, 32879, 0, 32986, 32808}},
-        {"Lib", {32985, 32983, 33002, 33003, 0, 32984, 0, 33018}},
+        {"Lib", {32985, 32983, 33002, 33003, 33009, 0, 32984, 0, 33018}},
         {"Main", {48001, 0, 49001, 49002}},   // the class and its two methods
         {"Imports", {}},
     };
@@ -347,6 +347,6 @@ TEST_F(ProjectViewTest, ADoubleClickOnAResourceGoesToTheGuiBuildersStart)
     ASSERT_TRUE(View().OpenItem(pItem));
     EXPECT_EQ(strOpened, strResource);
     EXPECT_EQ(Frame().GetActiveSourceFrame(), nullptr);   // no editor window for it
-    // Its resource commands wait for the GUI builder's handler.
-    EXPECT_FALSE(Frame().GetProjectViewHost().IsCommandEnabled(ID_RESOURCE_DELETE));
+    // Its resource commands go to the GUI builder's handler, which the main window installs.
+    EXPECT_TRUE(Frame().GetProjectViewHost().IsCommandEnabled(ID_RESOURCE_DELETE));
 }
