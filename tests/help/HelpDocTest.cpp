@@ -1,6 +1,7 @@
 // The help tree "mosk.hpg": its bytes, its reader on damaged files, the
 // edits with their messages and the depth limit, and the saving.
 #include "Archive.h"
+#include "AtomicFile.h"
 #include "HTMLItem.h"
 #include "HelpDoc.h"
 #include "ScriptedUserInterface.h"
@@ -334,6 +335,31 @@ TEST(HelpDoc, DeleteAsksAndNeverTakesTheRoot)
     ui.Answer(IDYES);
     EXPECT_TRUE(doc.DeleteItem(pFolder));  // with the link inside it
     EXPECT_EQ("Folder Help\n  URL New URL <http://localhost/b>\n", doc.Dump());
+    CHelpDoc again(dirs);
+    ASSERT_TRUE(again.Open(strPath));
+    EXPECT_EQ(doc.Dump(), again.Dump());
+}
+
+BOOL FailEveryWrite(size_t) { return FALSE; }
+
+TEST(HelpDoc, AFailedSaveLeavesTheOldFileWhole)
+{
+    CTempFolder temp;
+    CScriptedUserInterface ui;
+    CStringArray dirs;
+    CString strPath = temp.Write("mosk.hpg", SampleBytes());
+    CHelpDoc doc(dirs);
+    ASSERT_TRUE(doc.Open(strPath));
+    CAtomicFile::SetFaultHook(&FailEveryWrite);
+    EXPECT_NE(nullptr, doc.AddFolder(doc.GetRoot()));
+    CAtomicFile::SetFaultHook(nullptr);
+    ASSERT_EQ(1u, ui.m_shown.size());
+    EXPECT_EQ(0, ui.m_shown[0].strText.Find("Error saving the help tree " + strPath + ": "));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(SampleBytes(), ReadWholeFile(strPath));
+    // The next change writes the whole tree.
+    EXPECT_NE(nullptr, doc.AddURL(doc.GetRoot(), "http://localhost/"));
+    EXPECT_FALSE(doc.IsModified());
     CHelpDoc again(dirs);
     ASSERT_TRUE(again.Open(strPath));
     EXPECT_EQ(doc.Dump(), again.Dump());
