@@ -3,6 +3,8 @@
 #include "ArchiveFile.h"
 #include "BeanDoc.h"
 #include "HelpCommand.h"
+#include "HelpDoc.h"
+#include "StringArray.h"
 #include "PkgDoc.h"
 
 #include <cstdio>
@@ -23,6 +25,17 @@ BOOL LooksLikeBeanIndex(const std::string& strData)
     return strData.size() > 10 && strData.compare(10, sizeof s_folderClass - 1, s_folderClass) == 0;
 }
 
+// A help tree ("mosk.hpg") is a folder tree like a bean index: its name, or
+// the class of one of its items, tells them apart.
+BOOL LooksLikeHelpTree(const char* pszPath, const std::string& strData)
+{
+    std::string strPath(pszPath);
+    if (strPath.size() >= 4 && strPath.compare(strPath.size() - 4, 4, ".hpg") == 0)
+        return TRUE;
+    return LooksLikeBeanIndex(strData) &&
+           (strData.find("CHTMLItem") != std::string::npos || strData.find("CURLItem") != std::string::npos);
+}
+
 } // namespace
 
 int CIndexCommand::Run(int argc, char** argv)
@@ -30,7 +43,7 @@ int CIndexCommand::Run(int argc, char** argv)
     if (argc != 1) {
         std::fprintf(stderr,
                      "usage: mosk-tool index FILE\n"
-                     "Prints a package index (mosk.pkg), a bean index (mosk.bns) or a search index (.ipg),\none entry a line, "
+                     "Prints a package index (mosk.pkg), a bean index (mosk.bns), a help tree (mosk.hpg)\nor a search index (.ipg), one entry a line, "
                      "indented by depth.\n");
         return 2;
     }
@@ -44,6 +57,14 @@ int CIndexCommand::Run(int argc, char** argv)
     CString strError;
     if (!CArchiveFile::ReadWholeFile(pszPath, strData, strError))
         return Fail(pszPath, strError);
+    if (LooksLikeHelpTree(pszPath, strData)) {
+        CStringArray noHelpDirs;
+        CHelpDoc doc(noHelpDirs);
+        if (!doc.ReadBytes(strData, strError))
+            return Fail(pszPath, strError);
+        std::fputs(doc.Dump(), stdout);
+        return 0;
+    }
     if (LooksLikeBeanIndex(strData)) {
         CBeanDoc doc;
         if (!doc.ReadBytes(strData, strError))

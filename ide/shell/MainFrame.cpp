@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 #include "MainFrameBrowsers.h"
+#include "MainFrameHelpTree.h"
 
 #include "Command.h"
 #include "DebugController.h"
@@ -116,6 +117,7 @@ CMainFrame::CMainFrame(CJavaIDEApp& app, CRecentFileList& recent, QWidget* pPare
 
     CreateClientArea();
     m_pBrowsers = std::make_unique<CMainFrameBrowsers>(*this, app);
+    m_pHelpTree = std::make_unique<CMainFrameHelpTree>(*this, app);
     CreateDebugger();
     m_pCommands->BuildMenus(menuBar());
     CreateBars();

@@ -28,6 +28,7 @@ class CFrameDocumentHost;
 class CFrameProjectViewHost;
 class CProjectView;
 class CMainFrameBrowsers;
+class CMainFrameHelpTree;
 class CJavaIDEApp;
 class CMainFrameCommands;
 class CProfile;
@@ -162,6 +163,9 @@ public:
     BOOL InsertDroppedToken(CJavaIDEView* pView, CDragToken* pToken, CVarContainer* pClass, int nLine) override;
     std::vector<CVarObject*> GetOverridableMethods(CVarContainer* pClass) override;
 
+    // The help tree "mosk.hpg" and its page, the last of the project window (MainFrameHelpTree.cpp).
+    CMainFrameHelpTree& GetHelpTree() const { return *m_pHelpTree; }
+
 protected:
     // The close checks of the application first; "No" to any keeps the window.
     void closeEvent(QCloseEvent* pEvent) override;
@@ -214,6 +218,7 @@ private:
     QString m_strBaseTitle = QStringLiteral("Mosk");
     std::unique_ptr<CMainFrameCommands> m_pCommands;
     std::unique_ptr<CMainFrameBrowsers> m_pBrowsers;   // package and bean browsers
+    std::unique_ptr<CMainFrameHelpTree> m_pHelpTree;   // the help tree's page
     QTimer m_idleTimer;
     std::unique_ptr<CDocumentRecovery> m_pRecovery;
     bool m_bClosed = false;      // the close checks passed: later close requests just close

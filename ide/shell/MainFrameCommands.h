@@ -188,6 +188,8 @@ public:
     void OnPackageCommand(UINT nId);
     void OnBeanCommand(UINT nId);
     void OnAddResource(UINT nId);     // Project menu: Add Dialog, Add Frame
+    // --- The help tree's page (MainFrameHelpTreeCommands.cpp).
+    void OnHelpTreeCommand(UINT nId); // Info menu: Add Folder, Add File(s), Delete
 
 private:
     void AddAction(QMenu* pMenu, const CMenuCommand& command);

@@ -114,9 +114,9 @@ const CMenuCommand s_commands[] = {
     {"B&eans", "Add &Bean...", nullptr, 32954, &C::OnBeanCommand, nullptr, nullptr, 0},
     {"B&eans", "&Delete", nullptr, 32956, &C::OnBeanCommand, nullptr, nullptr, 0},
 
-    {"&Info", "Add &Folder", nullptr, 32909, nullptr, nullptr, nullptr, 0},
-    {"&Info", "Add F&ile(s)...", nullptr, 32781, nullptr, nullptr, nullptr, 0},
-    {"&Info", "&Delete", nullptr, 32772, nullptr, nullptr, nullptr, 0},
+    {"&Info", "Add &Folder", nullptr, 32909, &C::OnHelpTreeCommand, nullptr, nullptr, 0},
+    {"&Info", "Add F&ile(s)...", nullptr, 32781, &C::OnHelpTreeCommand, nullptr, nullptr, 0},
+    {"&Info", "&Delete", nullptr, 32772, &C::OnHelpTreeCommand, nullptr, nullptr, 0},
 
     {"&Customize", "&Directories...", nullptr, 32835, &C::OnDirectories, nullptr, nullptr, 0},
     {"&Customize", "&Font...", nullptr, 32820, &C::OnFont, nullptr, nullptr, 0},
