@@ -2,10 +2,11 @@
 BUILD     ?= build
 BENCHDIR  ?= build-bench
 RELEASE   ?= build-release
+TSAN      ?= build-tsan
 PREFIX    ?= /usr/local
 GENERATOR := -G Ninja
 
-.PHONY: all deps build run test bench release install package clean
+.PHONY: all deps build run test tsan bench release install package clean
 
 all: build
 
@@ -23,6 +24,17 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
+
+# The tests whose code runs threads (the runners, the debugger, the help index
+# loader), built and run under ThreadSanitizer in a tree of their own.
+TSAN_TESTS := runner_tests debugger_tests help_tests
+
+$(TSAN)/build.ninja:
+	cmake -S . -B $(TSAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMOSK_TSAN=ON -DMOSK_GUI=OFF -DMOSK_BENCH=OFF
+
+tsan: deps $(TSAN)/build.ninja
+	cmake --build $(TSAN) --target $(TSAN_TESTS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(TSAN) --output-on-failure -R '^(runner|debugger|help)_tests$$'
 
 $(BENCHDIR)/build.ninja:
 	cmake -S . -B $(BENCHDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
@@ -48,4 +60,4 @@ package: deps
 	cd $(RELEASE) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BENCHDIR) $(RELEASE)
+	rm -rf $(BUILD) $(BENCHDIR) $(RELEASE) $(TSAN)

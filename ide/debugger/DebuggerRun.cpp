@@ -142,8 +142,11 @@ BOOL CDebuggerRun::StartProcess(const char* pszCommandLine, const char* pszWorki
         return FALSE;
     }
     if (m_pRun) {
-        std::lock_guard<std::mutex> lock(m_pRun->mutex);
-        m_pRun->pRecord = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_pRun->mutex);
+            m_pRun->pRecord = nullptr;
+        }
+        // Dropped after the unlock: the last reference takes the mutex with it.
         m_pRun.reset();
     }
     int fdsOut[2] = {-1, -1};

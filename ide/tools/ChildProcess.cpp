@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 
+#include "CallReceiver.h"
 #include "ChildProcessOwner.h"
 #include "OutputReader.h"
 #include "ProcessHandle.h"
@@ -8,7 +9,6 @@
 #include "UserInterface.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 
 #include <fcntl.h>
 #include <mutex>
@@ -135,7 +135,8 @@ BOOL CChildProcess::Start(CChildProcessOwner* pOwner)
 
     const CWindowHandle target = m_target;
     COutputReader::SendText(target, m_strCommandLine + "\n");
-    const BOOL bReader = CRunThreads::Start([pRun, target]() {
+    CCallReceiver* pReceiver = CCallReceiver::ForApplication();
+    const BOOL bReader = CRunThreads::Start([pRun, target, pReceiver]() {
         COutputReader::Pump(pRun->fdOutputRead, target, pRun->bChildAlive);
         COutputReader::SendText(target, "Process Exit...");
         {
@@ -145,9 +146,8 @@ BOOL CChildProcess::Start(CChildProcessOwner* pOwner)
         }
         // The owner hears of the end on the UI thread, where it may delete
         // the object; this thread no longer touches it.
-        if (QCoreApplication* pApp = QCoreApplication::instance()) {
-            QMetaObject::invokeMethod(
-                pApp,
+        if (pReceiver && QCoreApplication::instance()) {
+            pReceiver->Post(
                 [pRun]() {
                     CChildProcess* pObject;
                     CChildProcessOwner* pOwner;
@@ -158,8 +158,7 @@ BOOL CChildProcess::Start(CChildProcessOwner* pOwner)
                     }
                     if (pObject && pOwner)
                         pOwner->OnProcessEnded(pObject);
-                },
-                Qt::QueuedConnection);
+                });
         }
     });
     if (!bReader) {

@@ -77,8 +77,11 @@ BOOL CProgramRunner::Start(const char* pszCommandLine, const char* pszWorkingDir
     }
     // The last run's threads must not write into the record once it is reset.
     if (m_pRun) {
-        std::lock_guard<std::mutex> lock(m_pRun->mutex);
-        m_pRun->pRecord = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_pRun->mutex);
+            m_pRun->pRecord = nullptr;
+        }
+        // Dropped after the unlock: the last reference takes the mutex with it.
         m_pRun.reset();
     }
     m_record.Clear();

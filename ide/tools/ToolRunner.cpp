@@ -83,8 +83,11 @@ BOOL CToolRunner::Start(const char* pszCommandLine, const char* pszWorkingDir, c
     CloseRedirectFile();   // a file the last completion did not take
     // The last run's waiter must not write into the record once it is reset.
     if (m_pRun) {
-        std::lock_guard<std::mutex> lock(m_pRun->mutex);
-        m_pRun->pRecord = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_pRun->mutex);
+            m_pRun->pRecord = nullptr;
+        }
+        // Dropped after the unlock: the last reference takes the mutex with it.
         m_pRun.reset();
     }
     const BOOL bSequence = m_record.m_bSequence;

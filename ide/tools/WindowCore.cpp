@@ -1,5 +1,6 @@
 #include "WindowCore.h"
 
+#include "CallReceiver.h"
 #include "MessageWindow.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,7 @@
 #include <cassert>
 
 CWindowCore::CWindowCore(CMessageWindow* pWindow)
-    : m_pWindow(pWindow), m_pReceiver(new QObject)
+    : m_pWindow(pWindow), m_pReceiver(new CCallReceiver)
 {
 }
 
@@ -32,7 +33,7 @@ BOOL CWindowCore::Queue(std::function<void()> fnCall)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_pWindow)
         return FALSE;
-    return QMetaObject::invokeMethod(m_pReceiver, std::move(fnCall), Qt::QueuedConnection) ? TRUE : FALSE;
+    return m_pReceiver->Post(std::move(fnCall));
 }
 
 LRESULT CWindowCore::Deliver(UINT nMsg, WPARAM wParam, LPARAM lParam)

@@ -9,8 +9,8 @@
 #include <memory>
 #include <mutex>
 
+class CCallReceiver;
 class CMessageWindow;
-class QObject;
 
 class CWindowCore : public std::enable_shared_from_this<CWindowCore> {
 public:
@@ -31,5 +31,5 @@ public:
 private:
     mutable std::mutex m_mutex;
     CMessageWindow* m_pWindow;
-    QObject* m_pReceiver;
+    CCallReceiver* m_pReceiver;
 };

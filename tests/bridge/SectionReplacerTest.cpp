@@ -138,6 +138,12 @@ TEST(SectionReplacerDeathTest, FailedWriteKeepsTheOriginal)
 
 TEST(SectionReplacerDeathTest, ContentsTooLargeForMemory)
 {
+#ifdef __SANITIZE_ADDRESS__
+    // AddressSanitizer's operator new ends the process with an out-of-memory
+    // report instead of throwing std::bad_alloc (allocator_may_return_null only
+    // covers malloc), so the path under test cannot be reached in this build.
+    GTEST_SKIP() << "needs a build without AddressSanitizer";
+#endif
     CTempFolder folder;
     CString strFile = folder.Write("Big.java", g_strSource);
     std::filesystem::resize_file(strFile.c_str(), 256u << 20);

@@ -68,6 +68,29 @@ struct SJavaRun {
     std::vector<int> codes;
 };
 
+// The environment of the Java virtual machine. In the AddressSanitizer build
+// libsubwright needs the sanitizer's runtime loaded before anything else in
+// the process, so it is preloaded; the machine takes SIGSEGV itself (null
+// checks, safepoints), and the leak check is left to the in-process tests of
+// the replacer, since the machine keeps its own memory until it exits.
+std::vector<std::string> DriverEnvironment()
+{
+    std::vector<std::string> env;
+    for (char** ppsz = environ; *ppsz; ++ppsz) {
+        std::string str = *ppsz;
+#ifdef MOSK_ASAN_RUNTIME
+        if (str.starts_with("LD_PRELOAD=") || str.starts_with("ASAN_OPTIONS="))
+            continue;
+#endif
+        env.push_back(str);
+    }
+#ifdef MOSK_ASAN_RUNTIME
+    env.push_back("LD_PRELOAD=" MOSK_ASAN_RUNTIME);
+    env.push_back("ASAN_OPTIONS=detect_leaks=0:handle_segv=0");
+#endif
+    return env;
+}
+
 // Runs the driver over the argument files in a Java virtual machine, with
 // an optional limit on the size of files it writes, and waits for it.
 SJavaRun RunDriver(const CTempFolder& folder, const std::vector<std::string>& argFiles,
@@ -82,6 +105,11 @@ SJavaRun RunDriver(const CTempFolder& folder, const std::vector<std::string>& ar
     for (std::string& str : args)
         argv.push_back(str.data());
     argv.push_back(nullptr);
+    std::vector<std::string> env = DriverEnvironment();
+    std::vector<char*> envp;
+    for (std::string& str : env)
+        envp.push_back(str.data());
+    envp.push_back(nullptr);
 
     SJavaRun run;
     int fds[2];
@@ -96,7 +124,7 @@ SJavaRun RunDriver(const CTempFolder& folder, const std::vector<std::string>& ar
         rlimit limit{nFileSizeLimit, nFileSizeLimit};
         if (nFileSizeLimit != RLIM_INFINITY && setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(126);
-        execv(argv[0], argv.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(fds[1]);

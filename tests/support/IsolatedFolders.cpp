@@ -1,7 +1,8 @@
 // Compiled into every test program: before any test runs, the settings and
 // data folders, the XDG folders and the home folder point into a fresh
 // temporary folder, so no test reads or writes the user's own files; the
-// folder is removed at exit.
+// folder is removed at exit. It also names the sanitizers' suppression files,
+// so a test program run by hand reports what it reports under ctest.
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -42,3 +43,15 @@ private:
 CIsolatedFolders g_isolatedFolders;
 
 } // namespace
+
+// Read by the sanitizer runtimes at start-up (LSAN_OPTIONS and TSAN_OPTIONS
+// of the environment come after them); unused in a build without them.
+extern "C" const char* __lsan_default_options()
+{
+    return "suppressions=" MOSK_TEST_DATA "/../support/lsan.supp:print_suppressions=0";
+}
+
+extern "C" const char* __tsan_default_options()
+{
+    return "suppressions=" MOSK_TEST_DATA "/../support/tsan.supp:halt_on_error=1:second_deadlock_stack=1";
+}
