@@ -103,7 +103,7 @@ void CDebugger::OnChunk(const char* pBytes, int nCount)
     if (m_strStopText.GetLength() > STOP_TEXT_LIMIT)
         m_strStopText = m_strStopText.Right(STOP_TEXT_LIMIT / 2);
 
-    if (m_bAwaitPrompt && !CStopParser::HoldsPrompt(m_strAnswer)) {
+    if (m_bAwaitPrompt && !CStopParser::EndsWithPrompt(m_strAnswer)) {
         // The rest of a stop: a held command's state must not read it.
         if (!m_strHeld.IsEmpty()) {
             if (m_fnChanged)
@@ -253,7 +253,7 @@ void CDebugger::ParseStops()
             return;
         }
         m_strStopText = m_strStopText.Mid(stop.m_nEnd);
-        m_bAwaitPrompt = !CStopParser::HoldsPrompt(m_strStopText);
+        m_bAwaitPrompt = !CStopParser::EndsWithPrompt(m_strStopText);
         if (m_nState == STATE_STEP_WAIT) {
             // The temporary breakpoint has served; its answer is awaited before anything else is sent.
             ClearCurrentStop();

@@ -163,29 +163,6 @@ BOOL CStopParser::EndsWithPrompt(const CString& strText)
     return nDigits > 0 && i >= 2 && text[i - 1] == '[' && text[i - 2] != '\n' && text[i - 2] != ' ';
 }
 
-BOOL CStopParser::HoldsPrompt(const CString& strText)
-{
-    if (EndsWithPrompt(strText))
-        return TRUE;
-    const std::string& text = strText.str();
-    size_t nLine = 0;
-    while (nLine < text.size()) {
-        size_t nEnd = text.find('\n', nLine);
-        if (nEnd == std::string::npos)
-            nEnd = text.size();
-        // "> " opens the line, or a thread's name (no "=", "(", ":" or quote
-        // in it, which answers have) runs up to "[N] ".
-        if (nLine + 1 < nEnd && text[nLine] == '>' && text[nLine + 1] == ' ')
-            return TRUE;
-        const size_t nName = text.find_first_of("=(:\"]", nLine);
-        if (nName != std::string::npos && nName + 1 < nEnd && text[nName] == ']' && text[nName + 1] == ' '
-            && EndsWithPrompt(CString(text.substr(nLine, nName + 2 - nLine))))
-            return TRUE;
-        nLine = nEnd + 1;
-    }
-    return FALSE;
-}
-
 BOOL CStopParser::IsBreakpointSet(const CString& strAnswer)
 {
     return strAnswer.Find("Breakpoint set at") >= 0 || strAnswer.Find("Set breakpoint") >= 0 ||

@@ -33,9 +33,6 @@ public:
 
     // TRUE when strText ends with a prompt: "> " or a thread's "main[1] ".
     static BOOL EndsWithPrompt(const CString& strText);
-    // TRUE when a prompt ends strText or starts one of its lines with more
-    // text after it: the debugged program may write right after the prompt.
-    static BOOL HoldsPrompt(const CString& strText);
     // The answer to "stop at" says the breakpoint is (or will be) set.
     static BOOL IsBreakpointSet(const CString& strAnswer);
     // The answer to "clear" says the breakpoint is gone.

@@ -82,17 +82,6 @@ TEST(StopParser, PromptsAndAnswers)
     };
     for (const auto& p : prompts)
         EXPECT_EQ(p.bPrompt, CStopParser::EndsWithPrompt(p.pszText)) << p.pszText;
-    // The program's own output may follow the prompt in the same chunk.
-    struct {
-        const char* pszText;
-        BOOL bHolds;
-    } holds[] = {
-        {"main[1] ", TRUE}, {"\nmain[1] x", TRUE}, {"9    x();\nmain[1] Got: 1\nmore", TRUE}, {"> hello", TRUE},
-        {"x = a[1] b\n", FALSE}, {"  [1] Hello.main (Hello.java:9)\n", FALSE}, {"Got: 1\n", FALSE}, {"", FALSE},
-        {"[1] x", FALSE},
-    };
-    for (const auto& h : holds)
-        EXPECT_EQ(h.bHolds, CStopParser::HoldsPrompt(h.pszText)) << h.pszText;
 
     EXPECT_TRUE(CStopParser::IsBreakpointSet("Deferring breakpoint Hello:9.\nIt will be set after the class is loaded.\n> "));
     EXPECT_TRUE(CStopParser::IsBreakpointSet("Set breakpoint Hello:9\nmain[1] "));
